@@ -18,7 +18,8 @@ QString ResolveApplicationDrive() {
     if (drive.size() == 1 && drive[0].isLetter()) {
         drive += QLatin1Char(':');
     }
-    while (drive.size() > 1 && (drive.endsWith(QLatin1Char('/')) || drive.endsWith(QLatin1Char('\\')))) {
+    while (drive.size() > 1 &&
+           (drive.endsWith(QLatin1Char('/')) || drive.endsWith(QLatin1Char('\\')))) {
         drive.chop(1);
     }
     return drive;

@@ -38,7 +38,8 @@ QString resolveIgnoringCase(const QString& path) {
         const QDir folder(resolved.isEmpty() ? QStringLiteral(".") : resolved);
         QString match = part;
         if (!QFileInfo::exists(folder.filePath(part))) {
-            const QStringList entries = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            const QStringList entries =
+                folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                     match = entry;

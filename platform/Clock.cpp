@@ -6,7 +6,9 @@
 namespace {
 Clock* currentClock = nullptr;
 
-qint64 monotonicNs() { return QDeadlineTimer::current().deadlineNSecs(); }
+qint64 monotonicNs() {
+    return QDeadlineTimer::current().deadlineNSecs();
+}
 } // namespace
 
 Clock& Clock::current() {
@@ -17,13 +19,19 @@ Clock& Clock::current() {
     return *currentClock;
 }
 
-void Clock::setCurrent(Clock* clock) { currentClock = clock; }
+void Clock::setCurrent(Clock* clock) {
+    currentClock = clock;
+}
 
 SystemClock::SystemClock() : startNs(monotonicNs()) {}
 
-qint64 SystemClock::elapsedMs() { return (monotonicNs() - startNs) / 1000000; }
+qint64 SystemClock::elapsedMs() {
+    return (monotonicNs() - startNs) / 1000000;
+}
 
-void SystemClock::pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+void SystemClock::pause(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
 
 void ManualClock::pause(int ms) {
     now += ms;

@@ -7,7 +7,7 @@
 // What a file dialog is asked to show.
 struct FileDialogRequest {
     QString title;
-    QString filter;           // e.g. "Picture Cards (*.ocd)"
+    QString filter; // e.g. "Picture Cards (*.ocd)"
     QString initialFolder;
     QString initialName;
     QString defaultExtension; // without the dot

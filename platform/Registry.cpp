@@ -88,7 +88,8 @@ void putValue(QJsonObject& key, const QString& name, const QString& value) {
 
 // Keeps a damaged store aside rather than overwriting it, so nothing is lost silently.
 void setDamagedFileAside(const QString& path) {
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
     QFile::rename(path, path + QStringLiteral(".damaged-") + stamp);
 }
 
@@ -138,7 +139,9 @@ Registry& Registry::current() {
     return *currentRegistry;
 }
 
-void Registry::setCurrent(Registry* registry) { currentRegistry = registry; }
+void Registry::setCurrent(Registry* registry) {
+    currentRegistry = registry;
+}
 
 bool Registry::keyExists(const QStringList& keyPath) const {
     return findKey(load(path).root, keyPath).has_value();

@@ -14,7 +14,9 @@ Dialogs& Dialogs::current() {
     return *currentDialogs;
 }
 
-void Dialogs::setCurrent(Dialogs* dialogs) { currentDialogs = dialogs; }
+void Dialogs::setCurrent(Dialogs* dialogs) {
+    currentDialogs = dialogs;
+}
 
 int ScriptedDialogs::safeAnswer(int buttons) {
     switch (buttons & 0xF) {
