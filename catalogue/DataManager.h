@@ -8,6 +8,7 @@
 class QComboBox;
 
 // Raised when a catalogue query fails (for instance an occasion ID that is no column name).
+// Other faults of a property (a position outside its list) show a plain message instead.
 class CatalogueError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -74,6 +75,11 @@ public:
     int NumberOfArt() const { return numberOfArt; }
 
 private:
+    // Each reads its list once and again only when the selection it depends on has changed.
+    void LoadOccasions();
+    void LoadStyles();
+    void LoadTemplates();
+
     struct Private;
     Private* d;
     bool savedSinceChange = true;
