@@ -12,8 +12,8 @@ namespace {
 
 // Between two polls the file system is asked again after this pause, rather than in a tight loop.
 constexpr int pollPauseMs = 50;
-constexpr qint64 filePollMs = 10000;
-constexpr qint64 discPollMs = 5000;
+qint64 filePollMs = 10000;
+qint64 discPollMs = 5000;
 
 bool pollForFile(const QString& path, qint64 limitMs) {
     Clock& clock = Clock::current();
@@ -72,6 +72,11 @@ QString NativePath(const QString& path) {
         return native;
     }
     return resolveIgnoringCase(native);
+}
+
+void SetMediaWaits(qint64 fileMs, qint64 discMs) {
+    filePollMs = fileMs;
+    discPollMs = discMs;
 }
 
 int CheckForFile(const QString& path, bool promptForCD) {

@@ -11,6 +11,10 @@ constexpr int FileMissingFromDisc = 1;
 // file and asks for the disc. -1 found, 0 not found or prompt cancelled, 1 disc there but no file.
 int CheckForFile(const QString& path, bool promptForCD);
 
+// How long CheckForFile polls for the file and for the disc (10 s and 5 s unless changed, as the
+// command-line tool does for unattended runs).
+void SetMediaWaits(qint64 fileMs, qint64 discMs);
+
 // The text of the prompt for the application disc.
 QString InsertCDMessage();
 

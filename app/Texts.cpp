@@ -75,6 +75,9 @@ constexpr std::array entries{
     Entry{302, "Tessaly Files (*.ocd)|*.ocd|All Files (*.*)|*.*||"},
     Entry{303, "Save File"},
     Entry{304, "Printer Setup"},
+    Entry{305, "This picture card could not be saved."},
+    Entry{306, "The card holds more than a card file can keep. Remove some text or clip art, then "
+               "save it again."},
     Entry{400, "Occasions"},
     Entry{401, "Please select an occasion"},
     Entry{600, "PRINT INTRO SCREEN"},

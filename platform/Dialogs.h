@@ -32,6 +32,9 @@ public:
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
     // Opens the help viewer on a topic of a help file.
     virtual void showHelp(const QString& helpFile, int context) = 0;
+    // The printer set-up (no page range, no print-to-file box); the chosen printer's name, ""
+    // when cancelled.
+    virtual QString printerSetup(const QString& title);
 
     static Dialogs& current();
     static void setCurrent(Dialogs* dialogs);

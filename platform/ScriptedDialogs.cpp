@@ -84,6 +84,11 @@ void ScriptedDialogs::showHelp(const QString& helpFile, int context) {
     asked.push_back({QStringLiteral("help"), helpFile, 0, {}, {}, context});
 }
 
+QString ScriptedDialogs::printerSetup(const QString& title) {
+    asked.push_back({QStringLiteral("printer"), title, 0, {}, {}, 0});
+    return {};
+}
+
 QStringList ScriptedDialogs::messages() const {
     QStringList texts;
     for (const Asked& entry : asked) {

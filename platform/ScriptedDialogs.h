@@ -12,7 +12,7 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Asked {
-        QString kind; // "message", "plain", "open", "save", "color", "help"
+        QString kind; // "message", "plain", "open", "save", "color", "help", "printer"
         QString text; // message, or dialog title
         int buttons = 0;
         QString caption;
@@ -33,6 +33,8 @@ public:
     QString saveFile(const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     void showHelp(const QString& helpFile, int context) override;
+    // Records the request and cancels.
+    QString printerSetup(const QString& title) override;
 
     // Texts of the message boxes shown so far, in order.
     QStringList messages() const;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The font of a text object: family name, size in points, bold, italic. A new one has the
+// program's default text font.
+struct CardFont {
+    QString Name = QStringLiteral("Arial");
+    float Size = 12.0f;
+    bool Bold = false;
+    bool Italic = false;
+
+    // The weight a drawing font takes from the bold flag.
+    int Weight() const { return Bold ? 700 : 400; }
+
+    bool operator==(const CardFont&) const = default;
+};
