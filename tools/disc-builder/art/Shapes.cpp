@@ -79,6 +79,7 @@ QPainterPath scalloped(const QRectF& box, double bump) {
         path.addEllipse(QPointF(inner.left(), y), bump, bump);
         path.addEllipse(QPointF(inner.right(), y), bump, bump);
     }
+    path.setFillRule(Qt::WindingFill);
     return path.simplified();
 }
 
@@ -140,6 +141,7 @@ QPainterPath cloud(const QRectF& box) {
     path.addEllipse(QRectF(box.left() + w * 0.2, box.top(), w * 0.45, h * 0.8));
     path.addEllipse(QRectF(box.left() + w * 0.5, box.top() + h * 0.2, w * 0.5, h * 0.8));
     path.addRect(QRectF(box.left() + w * 0.2, box.top() + h * 0.6, w * 0.6, h * 0.4));
+    path.setFillRule(Qt::WindingFill);
     return path.simplified();
 }
 
