@@ -145,6 +145,31 @@ constexpr std::array entries{
                 "the same as when last you viewed it.   Review it carefully before saving it "
                 "again."},
     Entry{1016, "Warning"},
+    Entry{1100, "WHAT YOU CAN DO"},
+    Entry{1101, "Next"},
+    Entry{1102, "Back"},
+    Entry{1103, "Close"},
+    Entry{1104, "Make your own picture cards for birthdays, holidays and every happy occasion."},
+    Entry{1105, "Your Photo in a Pretty Frame"},
+    Entry{1106, "Put a favorite photo into the frame's shaped hole. Brighten it, zoom in, turn it and "
+                "slide it until it sits just right."},
+    Entry{1107, "Decorate with Clip Art"},
+    Entry{1108, "Drag balloons, hearts, stars and more from the palettes onto your card, then move "
+                "and resize them as you like."},
+    Entry{1109, "Ready-Made Greetings"},
+    Entry{1110, "Add a sentiment such as Happy Birthday with one drag. There are greetings for every "
+                "occasion."},
+    Entry{1111, "Your Own Words"},
+    Entry{1112, "Write a message in any font, size and color, lined up on the left, in the center or "
+                "on the right."},
+    Entry{1113, "Tall or Wide"},
+    Entry{1114, "Every style comes as portrait and landscape cards, with a hole for a photo or with "
+                "room for clip art and text."},
+    Entry{1115, "Cards for Every Occasion"},
+    Entry{1116, "Pick an occasion, a style and a frame, then make the card your own."},
+    Entry{1117, "Three Cards on Every Sheet"},
+    Entry{1118, "Print on perforated card paper, three cards a sheet. A test print and 1/32 inch "
+                "nudges line them up just right."},
     Entry{1200, "Cannot find the application CD."},
     Entry{1201, "Please insert the "},
     Entry{1202, "CD in CD drive "},
