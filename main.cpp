@@ -1,6 +1,60 @@
+#include "app/shell/Navigator.h"
+#include "app/shell/QtDialogs.h"
+#include "app/shell/SplashScreen.h"
+#include "app/shell/StandInScreen.h"
+#include "app/shell/Startup.h"
+#include "app/welcome/WelcomeScreen.h"
+#include "platform/Registry.h"
+#include "platform/SingleInstance.h"
+
 #include <QApplication>
+
+namespace {
+
+void registerScreens(Navigator& navigator) {
+    navigator.registerScreen(SplashScreenId, [] { return new SplashScreen; });
+    navigator.registerScreen(WelcomeScreenId, [] { return new WelcomeScreen; });
+    navigator.registerScreen(OccasionScreenId, [] {
+        return new StandInScreen(OccasionScreenId, 400,
+                                 {{200, DesignScreenId}, {1005, WelcomeScreenId}}, WelcomeScreenId);
+    });
+    navigator.registerScreen(DesignScreenId, [] {
+        return new StandInScreen(DesignScreenId, 200,
+                                 {{101, CreationScreenId}, {400, OccasionScreenId}},
+                                 OccasionScreenId);
+    });
+    navigator.registerScreen(CreationScreenId, [] {
+        return new StandInScreen(CreationScreenId, 101,
+                                 {{608, PrintIntroScreenId}, {1005, WelcomeScreenId}}, 0);
+    });
+    navigator.registerScreen(PrintIntroScreenId, [] {
+        return new StandInScreen(PrintIntroScreenId, 608,
+                                 {{714, PrintWizardId}, {101, CreationScreenId}}, CreationScreenId);
+    });
+    navigator.registerScreen(PrintWizardId, [] {
+        return new StandInScreen(PrintWizardId, 714,
+                                 {{101, CreationScreenId}, {2005, EndProgramId}}, CreationScreenId);
+    });
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("tessaly"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Registry registry(Registry::defaultPath());
+    Registry::setCurrent(&registry);
+    QtDialogs dialogs;
+    Dialogs::setCurrent(&dialogs);
+
+    registerScreens(Navigator::instance());
+    SingleInstance instance;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    if (!Startup::Run(arguments, instance)) {
+        return 0;
+    }
+    return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include "app/Texts.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FilePaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,32 +30,6 @@ bool pollForFile(const QString& path, qint64 limitMs) {
     }
 }
 
-// Looks for each part of a relative or absolute path without regard to letter case.
-QString resolveIgnoringCase(const QString& path) {
-    const bool absolute = path.startsWith(QLatin1Char('/'));
-    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString resolved = absolute ? QStringLiteral("/") : QString();
-    for (const QString& part : parts) {
-        const QDir folder(resolved.isEmpty() ? QStringLiteral(".") : resolved);
-        QString match = part;
-        if (!QFileInfo::exists(folder.filePath(part))) {
-            const QStringList entries =
-                folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-            for (const QString& entry : entries) {
-                if (entry.compare(part, Qt::CaseInsensitive) == 0) {
-                    match = entry;
-                    break;
-                }
-            }
-        }
-        if (!resolved.isEmpty() && !resolved.endsWith(QLatin1Char('/'))) {
-            resolved += QLatin1Char('/');
-        }
-        resolved += match;
-    }
-    return resolved;
-}
-
 } // namespace
 
 bool FileExistsNow(const QString& path) {
@@ -66,12 +41,7 @@ bool FileExistsNow(const QString& path) {
 }
 
 QString NativePath(const QString& path) {
-    QString native = path;
-    native.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (native.isEmpty() || QFileInfo::exists(native)) {
-        return native;
-    }
-    return resolveIgnoringCase(native);
+    return FilePaths::native(path);
 }
 
 void SetMediaWaits(qint64 fileMs, qint64 discMs) {
