@@ -309,6 +309,7 @@ bool DataManager::OccasionSelected() {
     return !trimBlanks(d->occasion.id).isEmpty();
 }
 
+// A reading that fails leaves the cache without a key, so it is not taken for an empty answer.
 void DataManager::LoadStyles() {
     const QString occasionId = d->occasion.id;
     if (d->stylesOccasionId == occasionId && !occasionId.isEmpty()) {
@@ -317,26 +318,22 @@ void DataManager::LoadStyles() {
     d->openCatalogue();
     d->styleNames.clear();
     d->styleIds.clear();
-    d->stylesOccasionId = occasionId;
-    if (occasionId.isEmpty() || !d->open) {
-        return;
-    }
-    try {
+    d->stylesOccasionId.clear();
+    if (!occasionId.isEmpty() && d->open) {
         QSqlQuery query =
             d->run(QStringLiteral("select \"StyleID\", \"Style\" from \"Styles\" where ") +
                    d->occasionColumn(d->styleColumns, QStringLiteral("Styles")) +
                    QStringLiteral(" = 1 and \"Visible\" = 1"));
+        QStringList names;
+        QStringList ids;
         while (query.next()) {
-            d->styleNames.append(query.value(1).toString());
-            d->styleIds.append(query.value(0).toString());
+            names.append(query.value(1).toString());
+            ids.append(query.value(0).toString());
         }
-    } catch (const CatalogueError&) {
-        // A failed reading is not remembered as this occasion's styles.
-        d->stylesOccasionId.clear();
-        d->styleNames.clear();
-        d->styleIds.clear();
-        throw;
+        d->styleNames = names;
+        d->styleIds = ids;
     }
+    d->stylesOccasionId = occasionId;
 }
 
 QStringList DataManager::TheSelectedStyles() {
@@ -417,30 +414,26 @@ QStringList DataManager::TheSelectedArt() {
     }
     d->openCatalogue();
     d->selectedArt.clear();
+    d->selectedArtBuilt = false;
+    numberOfArt = 0;
+    if (!occasionId.isEmpty() && !styleId.isEmpty() && d->open) {
+        QSqlQuery query = d->run(
+            QStringLiteral("select * from \"Art\" where \"StyleId\" = ? and ") +
+                d->occasionColumn(d->artColumns, QStringLiteral("Art")) + QStringLiteral(" = 1"),
+            {styleId});
+        const QString graphics = GraphicsPath();
+        QStringList paths;
+        while (query.next()) {
+            const QString path = graphics + query.value(1).toString() + QStringLiteral("s.bmp");
+            if (!paths.contains(path)) {
+                paths.append(path);
+            }
+        }
+        d->selectedArt = paths;
+    }
     d->selectedArtBuilt = true;
     d->selectedArtOccasionId = occasionId;
     d->selectedArtStyleId = styleId;
-    if (!occasionId.isEmpty() && !styleId.isEmpty() && d->open) {
-        try {
-            QSqlQuery query =
-                d->run(QStringLiteral("select * from \"Art\" where \"StyleId\" = ? and ") +
-                           d->occasionColumn(d->artColumns, QStringLiteral("Art")) +
-                           QStringLiteral(" = 1"),
-                       {styleId});
-            const QString graphics = GraphicsPath();
-            while (query.next()) {
-                const QString path = graphics + query.value(1).toString() + QStringLiteral("s.bmp");
-                if (!d->selectedArt.contains(path)) {
-                    d->selectedArt.append(path);
-                }
-            }
-        } catch (const CatalogueError&) {
-            d->selectedArtBuilt = false;
-            d->selectedArt.clear();
-            numberOfArt = 0;
-            throw;
-        }
-    }
     numberOfArt = static_cast<int>(d->selectedArt.size());
     return d->selectedArt;
 }
@@ -453,12 +446,8 @@ QStringList DataManager::TheOccasionalArt() {
     }
     d->openCatalogue();
     d->occasionalArt.clear();
-    d->occasionalArtOccasionId = occasionId;
-    if (occasionId.isEmpty() || !d->open) {
-        return d->occasionalArt;
-    }
-    QStringList sentiments;
-    try {
+    d->occasionalArtOccasionId.clear();
+    if (!occasionId.isEmpty() && d->open) {
         const QString column = d->occasionColumn(d->artColumns, QStringLiteral("Art"));
         QSqlQuery query = d->run(QStringLiteral("select * from \"Art\" where ") + column +
                                      QStringLiteral(" = 1 union select * from \"Art\" where "
@@ -466,16 +455,15 @@ QStringList DataManager::TheOccasionalArt() {
                                      column,
                                  {sentimentStyleId});
         const QString graphics = GraphicsPath();
+        QStringList paths;
+        QStringList sentiments;
         while (query.next()) {
             const QString path = graphics + query.value(1).toString() + QStringLiteral("s.bmp");
-            (ArtIsSentiment(path) ? sentiments : d->occasionalArt).append(path);
+            (ArtIsSentiment(path) ? sentiments : paths).append(path);
         }
-    } catch (const CatalogueError&) {
-        d->occasionalArtOccasionId.clear();
-        d->occasionalArt.clear();
-        throw;
+        d->occasionalArt = paths + sentiments;
     }
-    d->occasionalArt.append(sentiments);
+    d->occasionalArtOccasionId = occasionId;
     return d->occasionalArt;
 }
 
@@ -487,24 +475,21 @@ void DataManager::LoadTemplates() {
     d->openCatalogue();
     d->templatePaths.clear();
     d->templateIds.clear();
-    d->templatesStyleId = styleId;
-    if (styleId.isEmpty() || !d->open) {
-        return;
-    }
-    try {
+    d->templatesStyleId.clear();
+    if (!styleId.isEmpty() && d->open) {
         QSqlQuery query = d->run(
             QStringLiteral("select * from \"ScreenTemplates\" where \"Style\" = ?"), {styleId});
         const QString graphics = GraphicsPath();
+        QStringList paths;
+        QStringList ids;
         while (query.next()) {
-            d->templatePaths.append(graphics + query.value(2).toString());
-            d->templateIds.append(query.value(0).toString());
+            paths.append(graphics + query.value(2).toString());
+            ids.append(query.value(0).toString());
         }
-    } catch (const CatalogueError&) {
-        d->templatesStyleId.clear();
-        d->templatePaths.clear();
-        d->templateIds.clear();
-        throw;
+        d->templatePaths = paths;
+        d->templateIds = ids;
     }
+    d->templatesStyleId = styleId;
 }
 
 QStringList DataManager::TheSelectedTemplates() {
