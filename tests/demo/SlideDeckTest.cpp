@@ -91,8 +91,8 @@ TEST(SlideDeck, TheTallCardStandsBesideAWideOne) {
                           shot(Qt::blue, with(false, false, false, false, true))});
     ASSERT_EQ(slides[1].topic, Slide::Orientation);
     const QImage& scene = slides[1].picture;
-    EXPECT_EQ(scene.pixelColor(scene.width() * 27 / 100, scene.height() / 2), QColor(Qt::blue));
-    EXPECT_EQ(scene.pixelColor(scene.width() * 66 / 100, scene.height() / 2), QColor(Qt::red));
+    EXPECT_EQ(scene.pixelColor(scene.width() * 20 / 100, scene.height() / 2), QColor(Qt::blue));
+    EXPECT_EQ(scene.pixelColor(scene.width() * 63 / 100, scene.height() / 2), QColor(Qt::red));
 }
 
 } // namespace

@@ -81,9 +81,9 @@ QImage SlidePictures::sideBySide(const QImage& tall, const QImage& wide) {
     QPainter painter(&scene);
     prepare(painter);
     const double height = SceneSize.height() - 16;
-    drawCard(painter, tall, QPointF(SceneSize.width() * 0.27, SceneSize.height() / 2.0), -3,
+    drawCard(painter, tall, QPointF(SceneSize.width() * 0.2, SceneSize.height() / 2.0), -3,
              QSizeF(SceneSize.width() * 0.4, height));
-    drawCard(painter, wide, QPointF(SceneSize.width() * 0.66, SceneSize.height() / 2.0), 3,
-             QSizeF(SceneSize.width() * 0.6, height));
+    drawCard(painter, wide, QPointF(SceneSize.width() * 0.63, SceneSize.height() / 2.0), 3,
+             QSizeF(SceneSize.width() * 0.56, height));
     return scene;
 }

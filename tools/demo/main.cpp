@@ -1,6 +1,7 @@
 // The demonstration program: a slideshow of what the program can do, made from the sample cards
 // of the disc it lies on.
 
+#include "card/AppModel.h"
 #include "platform/Clock.h"
 #include "platform/FontSystem.h"
 #include "platform/ScriptedDialogs.h"
@@ -37,5 +38,8 @@ int main(int argc, char** argv) {
     SlideWindow window(SlideDeck::build(shots), options.slideMs, options.timer);
     window.show();
     window.activateWindow();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    // The catalogue's database connection has to close while the application still exists.
+    Model().dataManager.reset();
+    return result;
 }
