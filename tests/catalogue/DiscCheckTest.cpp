@@ -11,7 +11,7 @@
 
 namespace {
 
-struct FrameSpec {
+struct FrameLayout {
     QString code;
     QSize screen;
     QSize print;
@@ -19,7 +19,7 @@ struct FrameSpec {
     QSize cardTwips;
 };
 
-const FrameSpec frameSpecs[] = {
+const FrameLayout frameLayouts[] = {
     {"F1", {465, 233}, {2100, 1050}, {735, 675, 3210, 2030}, {6975, 3495}},
     {"F2", {465, 233}, {2100, 1050}, {660, 585, 2325, 2175}, {6975, 3495}},
     {"F3", {465, 233}, {2100, 1050}, {}, {6975, 3495}},
@@ -29,14 +29,14 @@ const FrameSpec frameSpecs[] = {
 };
 
 // A mask of the given size, black in the hole scaled from twips and shrunk by a small margin.
-QImage maskImage(const QSize& size, const FrameSpec& spec, QPoint shift = {}) {
+QImage maskImage(const QSize& size, const FrameLayout& layout, QPoint shift = {}) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
-    if (!spec.holeTwips.isNull()) {
-        const double sx = double(size.width()) / spec.cardTwips.width();
-        const double sy = double(size.height()) / spec.cardTwips.height();
-        const QRectF hole(spec.holeTwips.x() * sx, spec.holeTwips.y() * sy,
-                          spec.holeTwips.width() * sx, spec.holeTwips.height() * sy);
+    if (!layout.holeTwips.isNull()) {
+        const double sx = double(size.width()) / layout.cardTwips.width();
+        const double sy = double(size.height()) / layout.cardTwips.height();
+        const QRectF hole(layout.holeTwips.x() * sx, layout.holeTwips.y() * sy,
+                          layout.holeTwips.width() * sx, layout.holeTwips.height() * sy);
         QPainter painter(&image);
         painter.fillRect(hole.toAlignedRect().adjusted(2, 2, -2, -2).translated(shift), Qt::black);
     }
@@ -59,12 +59,12 @@ public:
         graphics = root + QStringLiteral("/Graphics");
         QDir().mkpath(graphics + QStringLiteral("/Frames"));
         QDir().mkpath(graphics + QStringLiteral("/Art"));
-        for (const FrameSpec& spec : frameSpecs) {
-            const QString base = graphics + QStringLiteral("/Frames/") + spec.code;
-            ASSERT_TRUE(picture(spec.screen).save(base + QStringLiteral("s.bmp")));
-            ASSERT_TRUE(picture(spec.print).save(base + QStringLiteral("b.jpg")));
-            ASSERT_TRUE(maskImage(spec.screen, spec).save(base + QStringLiteral("t.bmp")));
-            ASSERT_TRUE(maskImage(spec.print, spec).save(base + QStringLiteral("m.bmp")));
+        for (const FrameLayout& layout : frameLayouts) {
+            const QString base = graphics + QStringLiteral("/Frames/") + layout.code;
+            ASSERT_TRUE(picture(layout.screen).save(base + QStringLiteral("s.bmp")));
+            ASSERT_TRUE(picture(layout.print).save(base + QStringLiteral("b.jpg")));
+            ASSERT_TRUE(maskImage(layout.screen, layout).save(base + QStringLiteral("t.bmp")));
+            ASSERT_TRUE(maskImage(layout.print, layout).save(base + QStringLiteral("m.bmp")));
         }
         for (const QString& stem : QStringList{"Art/cake", "Art/SNTIMNT/wishes"}) {
             const QString base = graphics + QLatin1Char('/') + stem;
@@ -80,10 +80,10 @@ public:
                        {"S2", "Two", true, {"Birthday"}},
                        {"4010", "Sentiments", true, {}}};
         for (const QString& style : QStringList{"S1", "S2"}) {
-            for (const FrameSpec& spec : frameSpecs) {
+            for (const FrameLayout& layout : frameLayouts) {
                 rows.frames.append(
-                    {spec.code + style, style,
-                     QStringLiteral("\\Frames\\") + spec.code + QStringLiteral("s.bmp")});
+                    {layout.code + style, style,
+                     QStringLiteral("\\Frames\\") + layout.code + QStringLiteral("s.bmp")});
             }
         }
         rows.art = {{"S1", "\\Art\\cake", {"Birthday"}}, {"4010", "\\Art\\SNTIMNT\\wishes", {}}};
@@ -115,8 +115,8 @@ TEST_F(DiscCheckTest, FindsEachKindOfFault) {
         std::function<void(DiscCheckTest&)> spoil;
         const char* reported;
     };
-    const FrameSpec& f1 = frameSpecs[0];
-    const FrameSpec& f5 = frameSpecs[3];
+    const FrameLayout& f1 = frameLayouts[0];
+    const FrameLayout& f5 = frameLayouts[3];
     const Case cases[] = {
         {"missing print mask",
          [](DiscCheckTest& t) { QFile::remove(t.graphics + QStringLiteral("/Frames/F2m.bmp")); },
