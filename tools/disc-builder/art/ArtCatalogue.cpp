@@ -504,7 +504,7 @@ QVector<SentimentSpec> sentiments() {
         {"BABY", "welcome", "Welcome Baby", kTeal, glow, Ornament::Stars},
         {"BABY", "boy", "It's a Boy!", kBlue, glow, Ornament::Stars},
         {"BABY", "girl", "It's a Girl!", kPink, glow, Ornament::Hearts},
-        {"HWEEN", "hhween", "Happy Halloween", kOrange, QColor(60, 40, 80), Ornament::Stars},
+        {"HWEEN", "hhween", "Happy Halloween", kOrange, glow, Ornament::Stars},
         {"HWEEN", "trick", "Trick or Treat!", kPurple, glow, Ornament::Stars},
         {"HWEEN", "boo", "Boo!", QColor(60, 50, 70), glow, Ornament::None},
         {"TGIV", "htgiv", "Happy\nThanksgiving", QColor(190, 80, 30), glow, Ornament::Leaves},

@@ -234,8 +234,8 @@ void ribbon(QPainter& p, const QRectF& card, const Palette& palette) {
     shaded(p, band, palette.primary, 6);
     innerLine(p, card, inset, withAlpha(lighter(palette.primary, 50), 200), 12);
     p.save();
-    p.translate(track.right() - 60, track.top() + 60);
-    p.scale(6.5, 6.5);
+    p.translate(track.right() - 290, track.top() + 150);
+    p.scale(5.5, 5.5);
     p.translate(-50, -44);
     const QPointF knot(50, 44);
     for (double side : {-1.0, 1.0}) {

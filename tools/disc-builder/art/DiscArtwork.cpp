@@ -90,6 +90,9 @@ bool runInParallel(const QVector<Job>& jobs, const Job& ownWork) {
 } // namespace
 
 DiscRows PaintGraphics(const QString& graphicsFolder) {
+    if (!QDir().mkpath(graphicsFolder)) {
+        return {};
+    }
     loadFonts();
     DiscRows rows;
     QVector<Job> pictureJobs;

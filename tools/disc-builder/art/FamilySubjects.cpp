@@ -195,8 +195,9 @@ void tie(QPainter& p, const QColor& tint) {
 
 void hammer(QPainter& p, const QColor& tint) {
     p.save();
-    p.translate(50, 50);
+    p.translate(50, 52);
     p.rotate(-35);
+    p.scale(0.88, 0.88);
     const QPainterPath handle = Shapes::roundedRect(QRectF(-6, -22, 12, 70), 5);
     shadow(p, handle, QPointF(2, 2), 4);
     shaded(p, handle, tint, 1.4);

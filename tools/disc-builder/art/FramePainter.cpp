@@ -63,13 +63,13 @@ QImage FramePainter::picture(const QSize& size) const {
     painter.setTransform(twipsToPixels(layout, size));
     const QRectF card(QPointF(0, 0), layout.cardTwips);
     Backdrops::paint(painter, card, theme.backdrop, theme.palette, seed);
+    Borders::paint(painter, card, theme.border, theme.palette, seed);
     if (layout.hasHole()) {
         paintMount(painter);
     } else {
         paintTextSpace(painter);
     }
     paintMotifs(painter);
-    Borders::paint(painter, card, theme.border, theme.palette, seed);
     return image;
 }
 
@@ -117,9 +117,12 @@ void FramePainter::paintTextSpace(QPainter& painter) const {
                                                     card.height() * 0.36)
                                            : QRectF(card.width() * 0.2, card.height() * 0.26,
                                                     card.width() * 0.48, card.height() * 0.48);
+    // On dark paper the space for text is a light panel, so that dark text reads on it.
+    const bool darkPaper = theme.palette.paperTop.lightness() < 128;
     painter.save();
-    painter.setPen(QPen(withAlpha(theme.palette.primary, 90), 14, Qt::DashLine));
-    painter.setBrush(withAlpha(QColor(255, 255, 255), 120));
+    painter.setPen(QPen(withAlpha(theme.palette.accent, darkPaper ? 200 : 90), 14, Qt::DashLine));
+    painter.setBrush(darkPaper ? withAlpha(lighter(theme.palette.hole, 40), 235)
+                               : withAlpha(QColor(255, 255, 255), 120));
     painter.drawRoundedRect(space, 160, 160);
     painter.restore();
 }

@@ -25,9 +25,27 @@ QFont greetingFont() {
 }
 
 // The text as outlines, centred in the box and as large as fits.
+// A long greeting on one line would come out small; it goes on two lines, broken at the
+// blank nearest its middle.
+QStringList linesOf(const QString& text) {
+    if (text.contains('\n') || text.size() < 12) {
+        return text.split('\n');
+    }
+    int best = -1;
+    for (int i = text.indexOf(' '); i >= 0; i = text.indexOf(' ', i + 1)) {
+        if (best < 0 || qAbs(i - text.size() / 2) < qAbs(best - text.size() / 2)) {
+            best = i;
+        }
+    }
+    if (best < 0) {
+        return {text};
+    }
+    return {text.left(best), text.mid(best + 1)};
+}
+
 QPainterPath fittedText(const QString& text, const QRectF& box) {
     const QFont font = greetingFont();
-    const QStringList lines = text.split('\n');
+    const QStringList lines = linesOf(text);
     QPainterPath path;
     const double lineHeight = 112;
     for (int i = 0; i < lines.size(); ++i) {

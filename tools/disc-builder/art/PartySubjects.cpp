@@ -323,12 +323,11 @@ void shootingStar(QPainter& p, const QColor& tint) {
 void confetti(QPainter& p, const QColor& tint) {
     static const QColor colours[] = {
         {240, 80, 110}, {80, 170, 240}, {250, 200, 40}, {110, 200, 110}, {170, 100, 220}};
-    const QPointF mouth(30, 78);
+    const QPointF mouth(26, 80);
     for (int i = 0; i < 22; ++i) {
-        const double angle = qDegreesToRadians(-95.0 + i * 4.3 + (i % 3) * 2);
-        const double distance = 26 + (i * 37 % 50);
-        const QPointF at = mouth + QPointF(std::cos(angle), std::sin(angle)) * distance +
-                           QPointF(distance * 0.45, 0);
+        const double angle = qDegreesToRadians(-100.0 + i * 4.0 + (i % 3) * 2);
+        const double distance = 16 + (i * 37 % 44);
+        const QPointF at = mouth + QPointF(std::cos(angle), std::sin(angle)) * distance;
         p.save();
         p.translate(at);
         p.rotate(i * 41);
@@ -514,11 +513,11 @@ void medal(QPainter& p, const QColor& tint) {
 
 void firework(QPainter& p, const QColor& tint) {
     const QColor second = QColor::fromHsv((tint.hsvHue() + 150) % 360, 170, 245);
-    const QPointF centre(50, 46);
+    const QPointF centre(50, 50);
     for (int i = 0; i < 16; ++i) {
         const double angle = qDegreesToRadians(i * 22.5);
         const QPointF direction(std::cos(angle), std::sin(angle));
-        const double reach = i % 2 ? 34 : 44;
+        const double reach = i % 2 ? 31 : 40;
         const QColor colour = i % 2 ? second : tint;
         line(p, centre + direction * 10, centre + direction * reach, colour, 2.6);
         p.save();

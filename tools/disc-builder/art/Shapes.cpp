@@ -54,11 +54,13 @@ QPainterPath oval(const QRectF& box) {
 }
 
 QPainterPath arch(const QRectF& box) {
-    const double radius = box.width() / 2;
+    // A half-round top on a tall box; on a wide box a flatter, elliptical top.
+    const double rise = qMin(box.width() / 2, box.height() / 2);
+    const QRectF top(box.left(), box.top(), box.width(), rise * 2);
     QPainterPath path;
     path.moveTo(box.left(), box.bottom());
-    path.lineTo(box.left(), box.top() + radius);
-    path.arcTo(QRectF(box.left(), box.top(), box.width(), box.width()), 180, -180);
+    path.lineTo(box.left(), box.top() + rise);
+    path.arcTo(top, 180, -180);
     path.lineTo(box.right(), box.bottom());
     path.closeSubpath();
     return path;

@@ -172,13 +172,13 @@ void ornament(QPainter& p, const QColor& tint) {
 }
 
 void bell(QPainter& p, const QColor& tint) {
-    bellShape(p, QPointF(50, 12), 88, tint, 0);
-    hollyPair(p, QPointF(50, 10), 24, 0);
+    bellShape(p, QPointF(50, 20), 80, tint, 0);
+    hollyPair(p, QPointF(50, 18), 18, 0);
 }
 
 void weddingBells(QPainter& p, const QColor& tint) {
-    bellShape(p, QPointF(34, 16), 62, tint, 14);
-    bellShape(p, QPointF(66, 16), 62, tint, -14);
+    bellShape(p, QPointF(38, 18), 52, tint, 14);
+    bellShape(p, QPointF(62, 18), 52, tint, -14);
     const QPointF knot(50, 12);
     for (double side : {-1.0, 1.0}) {
         QPainterPath loop;
@@ -210,7 +210,7 @@ void holly(QPainter& p, const QColor&) {
 
 void candyCane(QPainter& p, const QColor& tint) {
     QPainterPath cane;
-    cane.moveTo(56, 96);
+    cane.moveTo(56, 90);
     cane.lineTo(56, 34);
     cane.cubicTo(56, 6, 20, 6, 20, 32);
     QPainterPathStroker stroker;
@@ -295,7 +295,7 @@ void stocking(QPainter& p, const QColor& tint) {
     curve(p, sock, darker(tint, 45), 1.6);
     const QPainterPath cuff = Shapes::roundedRect(QRectF(28, 6, 48, 18), 6);
     shaded(p, cuff, kSnow, 1.4);
-    const QPainterPath candy = Shapes::star(QPointF(66, 4), 8, 0.45);
+    const QPainterPath candy = Shapes::star(QPointF(68, 12), 7, 0.45);
     shaded(p, candy, kGold, 1.0);
 }
 
