@@ -17,8 +17,8 @@ int pixels(qint32 twips) {
     return static_cast<int>(std::lround(twips / static_cast<double>(CardPreview::TwipsPerPixel)));
 }
 
-QRect pixelRect(const PictureObject& object, qint32 width, qint32 height) {
-    return {pixels(object.Left), pixels(object.Top), pixels(width), pixels(height)};
+QRect pixelRect(const PictureObject& object) {
+    return {pixels(object.Left), pixels(object.Top), pixels(object.Width), pixels(object.Height)};
 }
 
 // The hole of a screen mask (black where the photo shows) as an alpha channel of the frame's
@@ -118,7 +118,7 @@ void drawArt(QPainter& painter, const PictureObject& object) {
     if (art.isNull()) {
         return;
     }
-    painter.drawImage(pixelRect(object, object.Width, object.Height), withoutWhite(art));
+    painter.drawImage(pixelRect(object), withoutWhite(art));
 }
 
 // Colours are stored as 0x00BBGGRR.
