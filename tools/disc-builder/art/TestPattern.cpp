@@ -8,8 +8,7 @@ namespace {
 
 constexpr int kWidth = 2100;
 constexpr int kHeight = 1050;
-constexpr double kDotsPerInch = 300;
-constexpr double kStep = kDotsPerInch / 32; // one nudge
+constexpr double kStep = 300.0 / 32; // one nudge: 1/32 inch at 300 dpi
 constexpr int kSteps = 16;
 const QColor kInk(30, 30, 40);
 const QColor kEdge(220, 40, 60);
@@ -22,65 +21,79 @@ QFont labelFont(int pixels, bool bold = false) {
     return font;
 }
 
-// An arrow of the given length from the point, pointing along the direction (unit vector).
-void arrow(QPainter& p, const QPointF& from, const QPointF& direction, double length) {
-    const QPointF tip = from + direction * length;
+void arrowHead(QPainter& p, const QPointF& tip, const QPointF& direction, double size,
+               const QColor& colour) {
     const QPointF normal(-direction.y(), direction.x());
-    p.save();
-    p.setPen(QPen(kCentre, 6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(from, tip - direction * 14);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kCentre);
     QPolygonF head;
-    head << tip << tip - direction * 30 + normal * 16 << tip - direction * 30 - normal * 16;
+    head << tip << tip - direction * size + normal * size * 0.55
+         << tip - direction * size - normal * size * 0.55;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
     p.drawPolygon(head);
     p.restore();
 }
 
-// A ruler running inwards from the card edge: in its own coordinates it starts at x = 0 on
-// the edge and goes in along +x; ticks hang along +y.
-void ruler(QPainter& p, const QString& moveText, bool flipText) {
+// An arrow pointing the way the cards are to be moved.
+void moveArrow(QPainter& p, const QPointF& from, const QPointF& direction, double length) {
     p.save();
-    p.setPen(QPen(kInk, 2));
-    p.drawLine(QPointF(0, 0), QPointF(kSteps * kStep, 0));
-    for (int i = 0; i <= kSteps; ++i) {
-        const double x = i * kStep;
-        const double length = i % 4 == 0 ? 44 : (i % 2 == 0 ? 30 : 20);
-        p.setPen(QPen(i == 0 ? kEdge : kInk, i == 0 ? 4 : 2));
-        p.drawLine(QPointF(x, -length / 2), QPointF(x, length / 2));
-        if (i % 4 == 0 && i > 0) {
-            p.setFont(labelFont(22, true));
-            p.save();
-            p.translate(x, 48);
-            if (flipText) {
-                p.rotate(180);
-            }
-            p.drawText(QRectF(-30, -16, 60, 32), Qt::AlignCenter, QString::number(i));
-            p.restore();
-        }
-    }
-    p.setFont(labelFont(20));
-    p.save();
-    p.translate(kSteps * kStep / 2 + 10, -44);
-    if (flipText) {
-        p.rotate(180);
-    }
-    p.drawText(QRectF(-150, -14, 300, 28), Qt::AlignCenter, moveText);
+    p.setPen(QPen(kCentre, 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, from + direction * (length - 16));
     p.restore();
-    p.restore();
+    arrowHead(p, from + direction * length, direction, 22, kCentre);
 }
 
-void centreMark(QPainter& p, const QPointF& at, double turn) {
+// A scale running in from the card's edge at `edge` along `inward`, with a tick every 1/32
+// inch and the count of 32nds every fourth tick, and a note of which way to move the cards
+// when the perforation crosses it. Text always stands upright.
+void ruler(QPainter& p, const QPointF& edge, const QPointF& inward, const QPointF& moveWay) {
+    const QPointF across(-inward.y(), inward.x());
     p.save();
-    p.translate(at);
-    p.rotate(turn);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kCentre);
-    QPolygonF wedge;
-    wedge << QPointF(0, 0) << QPointF(-22, 60) << QPointF(22, 60);
-    p.drawPolygon(wedge);
+    p.setPen(QPen(kInk, 2));
+    p.drawLine(edge, edge + inward * (kSteps * kStep));
+    for (int i = 0; i <= kSteps; ++i) {
+        const QPointF at = edge + inward * (i * kStep);
+        const double half = i % 4 == 0 ? 22 : (i % 2 == 0 ? 15 : 9);
+        p.setPen(QPen(i == 0 ? kEdge : kInk, i == 0 ? 4 : 2));
+        p.drawLine(at - across * half, at + across * half);
+        if (i > 0 && i % 4 == 0) {
+            const QPointF label = at + across * 44;
+            p.setPen(kInk);
+            p.setFont(labelFont(22, true));
+            p.drawText(QRectF(label.x() - 30, label.y() - 15, 60, 30), Qt::AlignCenter,
+                       QString::number(i));
+        }
+    }
+    p.restore();
+
+    // The note sits on the other side of the scale from the numbers.
+    const QPointF noteAnchor = edge + inward * (kSteps * kStep * 0.5) - across * 60;
+    const bool horizontal = std::abs(inward.x()) > 0.5;
+    QRectF note(0, 0, 220, 60);
+    note.moveCenter(noteAnchor);
+    if (horizontal) {
+        // Keep the note clear of the card edge on the left and right.
+        note.moveLeft(qBound(12.0, note.left(), kWidth - 70.0 - note.width()));
+    } else {
+        note.moveCenter(noteAnchor - across * 90);
+        note.moveTop(qBound(10.0, note.top(), kHeight - 10.0 - note.height()));
+    }
+    p.save();
+    p.setPen(kInk);
+    p.setFont(labelFont(20));
+    p.drawText(note, Qt::AlignCenter, "perforation here?\nmove cards");
+    p.restore();
+    const bool noteLeftOfScale = !horizontal && note.center().x() < edge.x();
+    const QPointF arrowCentre(noteLeftOfScale ? note.left() - 20 : note.right() + 20,
+                              note.center().y());
+    moveArrow(p, arrowCentre - moveWay * 28, moveWay, 56);
+}
+
+void centreMark(QPainter& p, const QPointF& edge, const QPointF& inward) {
+    arrowHead(p, edge + inward * 2, -inward, 40, kCentre);
+    p.save();
     p.setPen(QPen(kCentre, 3, Qt::DashLine));
-    p.drawLine(QPointF(0, 60), QPointF(0, 150));
+    p.drawLine(edge + inward * 50, edge + inward * 150);
     p.restore();
 }
 
@@ -102,56 +115,35 @@ QImage paint() {
     p.setPen(QPen(kEdge, 2, Qt::DashLine));
     p.drawRect(QRectF(4 * kStep, 4 * kStep, kWidth - 8 * kStep, kHeight - 8 * kStep));
 
-    const double quarterX[] = {kWidth * 0.25, kWidth * 0.75};
-    const double quarterY[] = {kHeight * 0.25, kHeight * 0.75};
-    for (double x : quarterX) {
-        p.save();
-        p.translate(x, 0);
-        p.rotate(90);
-        ruler(p, "cut here? move cards down", false);
-        p.restore();
-        p.save();
-        p.translate(x, kHeight);
-        p.rotate(-90);
-        ruler(p, "cut here? move cards up", false);
-        p.restore();
+    for (double y : {kHeight * 0.25, kHeight * 0.75}) {
+        ruler(p, QPointF(0, y), QPointF(1, 0), QPointF(1, 0));
+        ruler(p, QPointF(kWidth, y), QPointF(-1, 0), QPointF(-1, 0));
     }
-    for (double y : quarterY) {
-        p.save();
-        p.translate(0, y);
-        ruler(p, "cut here? move cards right", false);
-        p.restore();
-        p.save();
-        p.translate(kWidth, y);
-        p.rotate(180);
-        ruler(p, "cut here? move cards left", true);
-        p.restore();
+    for (double x : {kWidth * 0.25, kWidth * 0.75}) {
+        ruler(p, QPointF(x, 0), QPointF(0, 1), QPointF(0, 1));
+        ruler(p, QPointF(x, kHeight), QPointF(0, -1), QPointF(0, -1));
     }
 
-    centreMark(p, QPointF(kWidth / 2.0, 0), 0);
-    centreMark(p, QPointF(kWidth / 2.0, kHeight), 180);
-    centreMark(p, QPointF(0, kHeight / 2.0), -90);
-    centreMark(p, QPointF(kWidth, kHeight / 2.0), 90);
+    centreMark(p, QPointF(kWidth / 2.0, 0), QPointF(0, 1));
+    centreMark(p, QPointF(kWidth / 2.0, kHeight), QPointF(0, -1));
+    centreMark(p, QPointF(0, kHeight / 2.0), QPointF(1, 0));
+    centreMark(p, QPointF(kWidth, kHeight / 2.0), QPointF(-1, 0));
 
     const QPointF centre(kWidth / 2.0, kHeight / 2.0);
     p.setPen(QPen(kCentre, 3));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(centre, 60, 60);
-    p.drawLine(centre - QPointF(90, 0), centre + QPointF(90, 0));
-    p.drawLine(centre - QPointF(0, 90), centre + QPointF(0, 90));
-    arrow(p, centre + QPointF(120, 0), QPointF(1, 0), 160);
-    arrow(p, centre - QPointF(120, 0), QPointF(-1, 0), 160);
-    arrow(p, centre + QPointF(0, 110), QPointF(0, 1), 110);
-    arrow(p, centre - QPointF(0, 110), QPointF(0, -1), 110);
+    p.drawEllipse(centre, 50, 50);
+    p.drawLine(centre - QPointF(80, 0), centre + QPointF(80, 0));
+    p.drawLine(centre - QPointF(0, 80), centre + QPointF(0, 80));
 
     p.setPen(kInk);
-    p.setFont(labelFont(40, true));
-    p.drawText(QRectF(0, kHeight * 0.5 - 300, kWidth, 60), Qt::AlignCenter, "Alignment Test");
+    p.setFont(labelFont(44, true));
+    p.drawText(QRectF(0, centre.y() - 260, kWidth, 70), Qt::AlignCenter, "Alignment Test");
     p.setFont(labelFont(24));
-    p.drawText(QRectF(kWidth * 0.2, kHeight * 0.5 + 200, kWidth * 0.6, 110), Qt::AlignCenter,
-               "Lay the card paper over this print. The red line is the edge of the card.\n"
-               "Where a perforation crosses a scale, the number is how many 32nds of an inch\n"
-               "to move the cards in the direction written beside that scale.");
+    p.drawText(QRectF(kWidth * 0.2, centre.y() + 110, kWidth * 0.6, 130), Qt::AlignCenter,
+               "Lay the card paper over this print. The solid red line is the edge of the card.\n"
+               "Where a perforation crosses a scale, its number tells how many 32nds of an inch\n"
+               "to move the cards the way the arrow beside that scale points.");
     return image;
 }
 
