@@ -260,23 +260,23 @@ TEST(Artwork, EverySubjectPaintsInsideItsBox) {
 }
 
 TEST(Artwork, CatalogueOffersWhatTheProductPromises) {
-    const QVector<OccasionSpec> occasions = ArtCatalogue::occasions();
-    const QVector<StyleSpec> styles = ArtCatalogue::styles();
+    const QVector<OccasionPlan> occasions = ArtCatalogue::occasions();
+    const QVector<StylePlan> styles = ArtCatalogue::styles();
     EXPECT_EQ(occasions.size(), 12);
     const QRegularExpression columnName("^[A-Z][A-Z0-9]{1,9}$");
     const QRegularExpression folderName("^[A-Za-z0-9]+(\\\\[A-Za-z0-9]+)*$");
     const QRegularExpression stemName("^[a-z0-9]+$");
     QSet<QString> occasionIds;
-    for (const OccasionSpec& occasion : occasions) {
+    for (const OccasionPlan& occasion : occasions) {
         EXPECT_TRUE(columnName.match(occasion.id).hasMatch()) << occasion.id.toStdString();
         EXPECT_TRUE(folderName.match(occasion.folder).hasMatch());
         occasionIds << occasion.id;
         int stylesOfOccasion = 0;
         int sentiments = 0;
-        for (const StyleSpec& style : styles) {
+        for (const StylePlan& style : styles) {
             stylesOfOccasion += style.occasionIds.contains(occasion.id);
         }
-        for (const SentimentSpec& sentiment : ArtCatalogue::sentiments()) {
+        for (const SentimentPlan& sentiment : ArtCatalogue::sentiments()) {
             sentiments += sentiment.occasionId == occasion.id;
         }
         EXPECT_GE(stylesOfOccasion, 2) << occasion.id.toStdString();
@@ -286,7 +286,7 @@ TEST(Artwork, CatalogueOffersWhatTheProductPromises) {
     int mostStyles = 0;
     for (const QString& id : occasionIds) {
         int count = 0;
-        for (const StyleSpec& style : styles) {
+        for (const StylePlan& style : styles) {
             count += style.occasionIds.contains(id);
         }
         mostStyles = qMax(mostStyles, count);
@@ -301,7 +301,7 @@ TEST(Artwork, CatalogueOffersWhatTheProductPromises) {
     bool someNameWraps = false;
     QSet<QString> codes;
     QSet<QString> ids;
-    for (const StyleSpec& style : styles) {
+    for (const StylePlan& style : styles) {
         EXPECT_TRUE(folderName.match(style.folder).hasMatch()) << style.folder.toStdString();
         EXPECT_FALSE(codes.contains(style.code));
         EXPECT_FALSE(ids.contains(style.id));
@@ -311,7 +311,7 @@ TEST(Artwork, CatalogueOffersWhatTheProductPromises) {
         mostArt = qMax(mostArt, int(style.art.size()));
         someNameWraps = someNameWraps || metrics.horizontalAdvance(style.name) * 15 > 1650;
         QSet<QString> stems;
-        for (const ArtSpec& art : style.art) {
+        for (const ArtPlan& art : style.art) {
             EXPECT_TRUE(stemName.match(art.name).hasMatch()) << art.name.toStdString();
             EXPECT_FALSE(stems.contains(art.name)) << art.name.toStdString();
             stems << art.name;

@@ -36,7 +36,7 @@ FrameTheme theme(const Palette& palette, BorderKind border, Backdrop backdrop,
 
 namespace ArtCatalogue {
 
-QVector<OccasionSpec> occasions() {
+QVector<OccasionPlan> occasions() {
     return {
         {"BDAY", "Birthday", "Birthday"},         {"NEWYR", "New Year", "NewYear"},
         {"VDAY", "Valentine's Day", "Valentine"}, {"EASTER", "Easter", "Easter"},
@@ -47,7 +47,7 @@ QVector<OccasionSpec> occasions() {
     };
 }
 
-QVector<StyleSpec> styles() {
+QVector<StylePlan> styles() {
     const QStringList newYearAndGraduation = {"NEWYR", "GRAD"};
     return {
         {"1001",
@@ -471,7 +471,7 @@ QVector<StyleSpec> styles() {
     };
 }
 
-QVector<SentimentSpec> sentiments() {
+QVector<SentimentPlan> sentiments() {
     const QColor glow = kCream;
     return {
         {"BDAY", "hbday", "Happy Birthday!", kRed, glow, Ornament::Stars},
@@ -516,7 +516,7 @@ QVector<SentimentSpec> sentiments() {
     };
 }
 
-QVector<GreetingSpec> greetings() {
+QVector<GreetingPlan> greetings() {
     return {
         {"thinking", "Thinking\nof You", Badge::Cloud, QColor(160, 200, 250)},
         {"congrats", "Congrats!", Badge::Star, kGold},

@@ -9,30 +9,30 @@
 
 // What the disc offers: the occasions, the frame styles with their looks and clip art, the
 // sentiments of each occasion and the general greetings.
-struct OccasionSpec {
+struct OccasionPlan {
     QString id; // also a column name of the catalogue
     QString name;
     QString folder;
 };
 
-struct ArtSpec {
+struct ArtPlan {
     QString name; // file stem inside the style's folder
     QString subject;
     QColor tint;
     QStringList occasionIds; // empty: every occasion of the style
 };
 
-struct StyleSpec {
+struct StylePlan {
     QString id;
     QString name;
     QString code; // joins the layout code in frame IDs and file names
     QString folder;
     QStringList occasionIds;
     FrameTheme theme;
-    QVector<ArtSpec> art;
+    QVector<ArtPlan> art;
 };
 
-struct SentimentSpec {
+struct SentimentPlan {
     QString occasionId;
     QString name;
     QString text;
@@ -41,7 +41,7 @@ struct SentimentSpec {
     GreetingPainter::Ornament ornament;
 };
 
-struct GreetingSpec {
+struct GreetingPlan {
     QString name;
     QString text;
     GreetingPainter::Badge badge;
@@ -50,11 +50,11 @@ struct GreetingSpec {
 
 namespace ArtCatalogue {
 
-QVector<OccasionSpec> occasions();
-QVector<StyleSpec> styles();
-QVector<SentimentSpec> sentiments();
+QVector<OccasionPlan> occasions();
+QVector<StylePlan> styles();
+QVector<SentimentPlan> sentiments();
 // The general greetings of the sentiment style, offered with every occasion.
-QVector<GreetingSpec> greetings();
+QVector<GreetingPlan> greetings();
 
 // The sentiment style.
 inline const QString kSentimentStyleId = "4010";

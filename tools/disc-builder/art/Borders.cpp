@@ -3,6 +3,7 @@
 #include "tools/disc-builder/art/PaintKit.h"
 #include "tools/disc-builder/art/Shapes.h"
 
+#include <QLineF>
 #include <QLinearGradient>
 #include <QRandomGenerator>
 #include <QtMath>
@@ -11,29 +12,20 @@ using namespace PaintKit;
 
 namespace {
 
-// Points spaced evenly along the rectangle's outline, starting at its top-left corner.
+// Points spaced about evenly along the rectangle's outline, clockwise from its top-left
+// corner, with a point on every corner so that the corners look alike.
 QVector<QPointF> pointsAround(const QRectF& rect, double spacing) {
+    const QPointF corners[] = {rect.topLeft(), rect.topRight(), rect.bottomRight(),
+                               rect.bottomLeft()};
     QVector<QPointF> points;
-    const double perimeter = 2 * (rect.width() + rect.height());
-    const int count = qMax(4, int(perimeter / spacing));
-    for (int i = 0; i < count; ++i) {
-        double d = perimeter * i / count;
-        if (d < rect.width()) {
-            points << QPointF(rect.left() + d, rect.top());
-            continue;
+    for (int side = 0; side < 4; ++side) {
+        const QPointF from = corners[side];
+        const QPointF to = corners[(side + 1) % 4];
+        const double length = QLineF(from, to).length();
+        const int count = qMax(1, int(std::lround(length / spacing)));
+        for (int i = 0; i < count; ++i) {
+            points << from + (to - from) * (double(i) / count);
         }
-        d -= rect.width();
-        if (d < rect.height()) {
-            points << QPointF(rect.right(), rect.top() + d);
-            continue;
-        }
-        d -= rect.height();
-        if (d < rect.width()) {
-            points << QPointF(rect.right() - d, rect.bottom());
-            continue;
-        }
-        d -= rect.width();
-        points << QPointF(rect.left(), rect.bottom() - d);
     }
     return points;
 }

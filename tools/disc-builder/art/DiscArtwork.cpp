@@ -26,6 +26,9 @@ constexpr int kSubjectCanvas = 360;
 
 const QString kFontFolder = "/usr/share/fonts/opentype/comic-neue/";
 
+// The hidden styles that hold each occasion's sentiments are numbered from here.
+constexpr int kFirstSentimentStyle = 4101;
+
 void loadFonts() {
     for (const char* file : {"ComicNeue-Regular.otf", "ComicNeue-Bold.otf"}) {
         QFontDatabase::addApplicationFont(kFontFolder + file);
@@ -62,9 +65,8 @@ bool paintSubject(const QString& subject, const QColor& tint, const QString& ste
     return known && ClipArtImages::fromPrintArt(art).save(stemPath);
 }
 
-// Runs the jobs on a few threads while this thread first does its own work and then helps
-// with the jobs; true when the own work and every job succeeded.
-bool runInParallel(const QVector<Job>& jobs, const Job& ownWork) {
+// Runs the jobs on this thread and a few more; true when every job succeeded.
+bool runInParallel(const QVector<Job>& jobs) {
     std::atomic<int> next = 0;
     std::atomic<bool> allDone = true;
     auto work = [&] {
@@ -74,17 +76,95 @@ bool runInParallel(const QVector<Job>& jobs, const Job& ownWork) {
             }
         }
     };
-    const unsigned helpers = qBound(1u, std::thread::hardware_concurrency(), 4u);
+    const unsigned helpers = qBound(1u, std::thread::hardware_concurrency(), 4u) - 1;
     std::vector<std::thread> threads;
     for (unsigned i = 0; i < helpers; ++i) {
         threads.emplace_back(work);
     }
-    const bool ownDone = ownWork();
     work();
     for (std::thread& thread : threads) {
         thread.join();
     }
-    return ownDone && allDone;
+    return allDone;
+}
+
+// What one paint of the disc collects: the rows, and the pictures still to be painted.
+struct DiscPlan {
+    QString graphicsFolder;
+    DiscRows rows;
+    QVector<Job> jobs;
+    QStringList allOccasions;
+};
+
+void planOccasions(DiscPlan& plan) {
+    for (const OccasionPlan& occasion : ArtCatalogue::occasions()) {
+        plan.rows.occasions.append({occasion.id, occasion.name});
+        plan.allOccasions << occasion.id;
+    }
+}
+
+void planStyles(DiscPlan& plan) {
+    int seed = 1;
+    for (const StylePlan& style : ArtCatalogue::styles()) {
+        plan.rows.styles.append({style.id, style.name, true, style.occasionIds});
+        for (const QString& code : CardLayout::codes()) {
+            const QString path = catalogPath(style.folder, code + style.code + "s.bmp");
+            plan.rows.frames.append({code + style.code, style.id, path});
+            const CardLayout layout = CardLayout::forCode(code);
+            const QString file = diskPath(plan.graphicsFolder, path);
+            const FrameTheme theme = style.theme;
+            const int frameSeed = seed++;
+            plan.jobs.append([layout, theme, frameSeed, file] {
+                return paintFrame(layout, theme, frameSeed, file);
+            });
+        }
+        for (const ArtPlan& art : style.art) {
+            const QString stem = catalogPath(style.folder, art.name);
+            plan.rows.art.append(
+                {style.id, stem, art.occasionIds.isEmpty() ? style.occasionIds : art.occasionIds});
+            const QString file = diskPath(plan.graphicsFolder, stem);
+            plan.jobs.append([art, file] { return paintSubject(art.subject, art.tint, file); });
+        }
+    }
+}
+
+// Each occasion's sentiments belong to a hidden style of their own, so that they are offered
+// with their occasion but never crowd a frame style's palette.
+void planSentiments(DiscPlan& plan) {
+    int styleNumber = kFirstSentimentStyle;
+    for (const OccasionPlan& occasion : ArtCatalogue::occasions()) {
+        const QString styleId = QString::number(styleNumber++);
+        plan.rows.styles.append({styleId, occasion.name + " Sentiments", false, {occasion.id}});
+        for (const SentimentPlan& sentiment : ArtCatalogue::sentiments()) {
+            if (sentiment.occasionId != occasion.id) {
+                continue;
+            }
+            const QString stem = catalogPath(occasion.folder + "\\SNTIMNT", sentiment.name);
+            plan.rows.art.append({styleId, stem, {occasion.id}});
+            const QString file = diskPath(plan.graphicsFolder, stem);
+            plan.jobs.append([sentiment, file] {
+                return ClipArtImages::fromPrintArt(
+                           GreetingPainter::sentiment(sentiment.text, sentiment.ink, sentiment.glow,
+                                                      sentiment.ornament))
+                    .save(file);
+            });
+        }
+    }
+}
+
+void planGreetings(DiscPlan& plan) {
+    const QString styleId = ArtCatalogue::kSentimentStyleId;
+    plan.rows.styles.append({styleId, "Sentiments", false, plan.allOccasions});
+    for (const GreetingPlan& greeting : ArtCatalogue::greetings()) {
+        const QString stem = catalogPath("SNTIMNT\\" + styleId, greeting.name);
+        plan.rows.art.append({styleId, stem, plan.allOccasions});
+        const QString file = diskPath(plan.graphicsFolder, stem);
+        plan.jobs.append([greeting, file] {
+            return ClipArtImages::fromPrintArt(
+                       GreetingPainter::badge(greeting.text, greeting.badge, greeting.colour))
+                .save(file);
+        });
+    }
 }
 
 } // namespace
@@ -93,85 +173,20 @@ DiscRows PaintGraphics(const QString& graphicsFolder) {
     if (!QDir().mkpath(graphicsFolder)) {
         return {};
     }
+    // Fonts are registered before any painting thread starts.
     loadFonts();
-    DiscRows rows;
-    QVector<Job> pictureJobs;
-    QStringList allOccasions;
-    for (const OccasionSpec& occasion : ArtCatalogue::occasions()) {
-        rows.occasions.append({occasion.id, occasion.name});
-        allOccasions << occasion.id;
-    }
-
-    int seed = 1;
-    for (const StyleSpec& style : ArtCatalogue::styles()) {
-        rows.styles.append({style.id, style.name, true, style.occasionIds});
-        for (const QString& code : CardLayout::codes()) {
-            const QString path = catalogPath(style.folder, code + style.code + "s.bmp");
-            rows.frames.append({code + style.code, style.id, path});
-            const CardLayout layout = CardLayout::forCode(code);
-            const QString file = diskPath(graphicsFolder, path);
-            const FrameTheme theme = style.theme;
-            const int frameSeed = seed++;
-            pictureJobs.append([layout, theme, frameSeed, file] {
-                return paintFrame(layout, theme, frameSeed, file);
-            });
-        }
-        for (const ArtSpec& art : style.art) {
-            const QString stem = catalogPath(style.folder, art.name);
-            rows.art.append(
-                {style.id, stem, art.occasionIds.isEmpty() ? style.occasionIds : art.occasionIds});
-            const QString file = diskPath(graphicsFolder, stem);
-            pictureJobs.append([art, file] { return paintSubject(art.subject, art.tint, file); });
-        }
-    }
-
-    // Text is drawn on this thread only: fonts are safest where they were loaded.
-    QVector<Job> textJobs;
-    int sentimentStyle = 4101;
-    for (const OccasionSpec& occasion : ArtCatalogue::occasions()) {
-        const QString styleId = QString::number(sentimentStyle++);
-        rows.styles.append({styleId, occasion.name + " Sentiments", false, {occasion.id}});
-        for (const SentimentSpec& sentiment : ArtCatalogue::sentiments()) {
-            if (sentiment.occasionId != occasion.id) {
-                continue;
-            }
-            const QString stem = catalogPath(occasion.folder + "\\SNTIMNT", sentiment.name);
-            rows.art.append({styleId, stem, {occasion.id}});
-            const QString file = diskPath(graphicsFolder, stem);
-            textJobs.append([sentiment, file] {
-                return ClipArtImages::fromPrintArt(
-                           GreetingPainter::sentiment(sentiment.text, sentiment.ink, sentiment.glow,
-                                                      sentiment.ornament))
-                    .save(file);
-            });
-        }
-    }
-    rows.styles.append({ArtCatalogue::kSentimentStyleId, "Sentiments", false, allOccasions});
-    for (const GreetingSpec& greeting : ArtCatalogue::greetings()) {
-        const QString stem =
-            catalogPath("SNTIMNT\\" + ArtCatalogue::kSentimentStyleId, greeting.name);
-        rows.art.append({ArtCatalogue::kSentimentStyleId, stem, allOccasions});
-        const QString file = diskPath(graphicsFolder, stem);
-        textJobs.append([greeting, file] {
-            return ClipArtImages::fromPrintArt(
-                       GreetingPainter::badge(greeting.text, greeting.badge, greeting.colour))
-                .save(file);
-        });
-    }
+    DiscPlan plan;
+    plan.graphicsFolder = graphicsFolder;
+    planOccasions(plan);
+    planStyles(plan);
+    planSentiments(plan);
+    planGreetings(plan);
     const QString testPattern = QDir(graphicsFolder).filePath("xpicture.jpg");
-    textJobs.append([testPattern] {
+    plan.jobs.append([testPattern] {
         return PictureFiles::savePrintPicture(TestPattern::paint(), testPattern);
     });
-
-    const Job ownWork = [&textJobs] {
-        bool done = true;
-        for (const Job& job : textJobs) {
-            done = job() && done;
-        }
-        return done;
-    };
-    if (!runInParallel(pictureJobs, ownWork)) {
+    if (!runInParallel(plan.jobs)) {
         return {};
     }
-    return rows;
+    return plan.rows;
 }

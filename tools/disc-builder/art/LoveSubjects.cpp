@@ -10,7 +10,6 @@ using namespace PaintKit;
 namespace {
 
 const QColor kLeaf(70, 160, 80);
-const QColor kGold(240, 195, 60);
 const QColor kWhite(250, 250, 250);
 
 void glossyHeart(QPainter& p, const QRectF& box, const QColor& tint) {

@@ -10,9 +10,7 @@ using namespace PaintKit;
 
 namespace {
 
-const QColor kGold(250, 196, 40);
 const QColor kFlame(255, 170, 30);
-const QColor kCream(255, 244, 214);
 
 void oneBalloon(QPainter& p, const QRectF& body, const QColor& tint, const QPointF& stringEnd) {
     const QPointF knot(body.center().x(), body.bottom());
