@@ -21,8 +21,10 @@ namespace {
 using Job = std::function<bool()>;
 
 // Print canvas for one subject: its 100-unit box at 3.6 print pixels per unit, which makes
-// the screen picture about 80 pixels on its long side.
-constexpr int kSubjectCanvas = 360;
+// the screen picture about 80 pixels on its long side, and room around the box for a stroke
+// or shadow that reaches a little past it.
+constexpr double kPrintPixelsPerUnit = 3.6;
+constexpr double kCanvasMarginUnits = 6;
 
 const QString kFontFolder = "/usr/share/fonts/opentype/comic-neue/";
 
@@ -56,10 +58,12 @@ bool paintFrame(const CardLayout& layout, const FrameTheme& theme, int seed,
 }
 
 bool paintSubject(const QString& subject, const QColor& tint, const QString& stemPath) {
-    QImage art(kSubjectCanvas, kSubjectCanvas, QImage::Format_ARGB32_Premultiplied);
+    const int side = int((100 + 2 * kCanvasMarginUnits) * kPrintPixelsPerUnit);
+    QImage art(side, side, QImage::Format_ARGB32_Premultiplied);
     art.fill(Qt::transparent);
     QPainter painter(&art);
-    painter.scale(kSubjectCanvas / 100.0, kSubjectCanvas / 100.0);
+    painter.scale(kPrintPixelsPerUnit, kPrintPixelsPerUnit);
+    painter.translate(kCanvasMarginUnits, kCanvasMarginUnits);
     const bool known = Subjects::paint(painter, subject, tint);
     painter.end();
     return known && ClipArtImages::fromPrintArt(art).save(stemPath);
