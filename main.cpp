@@ -6,6 +6,8 @@
 #include "app/welcome/WelcomeScreen.h"
 #include "platform/Registry.h"
 #include "platform/SingleInstance.h"
+#include "screens/selection/DesignScreen.h"
+#include "screens/selection/OccasionScreen.h"
 
 #include <QApplication>
 
@@ -14,15 +16,8 @@ namespace {
 void registerScreens(Navigator& navigator) {
     navigator.registerScreen(SplashScreenId, [] { return new SplashScreen; });
     navigator.registerScreen(WelcomeScreenId, [] { return new WelcomeScreen; });
-    navigator.registerScreen(OccasionScreenId, [] {
-        return new StandInScreen(OccasionScreenId, 400,
-                                 {{200, DesignScreenId}, {1005, WelcomeScreenId}}, WelcomeScreenId);
-    });
-    navigator.registerScreen(DesignScreenId, [] {
-        return new StandInScreen(DesignScreenId, 200,
-                                 {{101, CreationScreenId}, {400, OccasionScreenId}},
-                                 OccasionScreenId);
-    });
+    navigator.registerScreen(OccasionScreenId, [] { return new OccasionScreen; });
+    navigator.registerScreen(DesignScreenId, [] { return new DesignScreen; });
     navigator.registerScreen(CreationScreenId, [] {
         return new StandInScreen(CreationScreenId, 101,
                                  {{608, PrintIntroScreenId}, {1005, WelcomeScreenId}}, 0);

@@ -22,6 +22,7 @@ const QStringList frameCodes = {"F1", "F2", "F3", "F5", "F6", "F7"};
 
 void SelectionTest::SetUp() {
     FontSystem::installSubstitutes();
+    Dialogs::setCurrent(&dialogs);
     discRoot = env.path(QStringLiteral("disc"));
     QDir().mkpath(discRoot);
     env.writeFile(QStringLiteral("disc/Quillon.hlp"), "help");
@@ -48,6 +49,7 @@ void SelectionTest::TearDown() {
     App().ApplicationDrive = savedDrive;
     App().CurrentCardFile.clear();
     BusyCursorOff();
+    Dialogs::setCurrent(&env.dialogs);
 }
 
 void SelectionTest::addOccasions(int count) {
@@ -118,4 +120,29 @@ bool SelectionTest::waitForScreen(int id) {
 
 void SelectionTest::flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+namespace {
+
+QWidget* widgetAt(QWidget* window, const QPoint& pos, QPoint* local) {
+    QWidget* target = window->childAt(pos);
+    if (target == nullptr) {
+        target = window;
+    }
+    *local = target->mapFrom(window, pos);
+    return target;
+}
+
+} // namespace
+
+void SelectionTest::clickAt(QWidget* window, const QPoint& pos) {
+    QPoint local;
+    QWidget* target = widgetAt(window, pos, &local);
+    QTest::mouseClick(target, Qt::LeftButton, {}, local);
+}
+
+void SelectionTest::doubleClickAt(QWidget* window, const QPoint& pos) {
+    QPoint local;
+    QWidget* target = widgetAt(window, pos, &local);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, local);
 }

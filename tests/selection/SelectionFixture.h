@@ -7,10 +7,24 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
 
 class DesignScreen;
 class OccasionScreen;
+
+// Scripted answers that can also change the world just before a message box is answered, as a
+// user who puts the disc back before pressing OK.
+class HookedDialogs : public ScriptedDialogs {
+public:
+    std::function<void()> beforeAnswer;
+    int messageBox(const QString& message, int buttons, const QString& caption) override {
+        if (beforeAnswer) {
+            beforeAnswer();
+        }
+        return ScriptedDialogs::messageBox(message, buttons, caption);
+    }
+};
 
 // A screen the selection screens lead to (welcome, editor) that only records its visits.
 class RecordingScreen : public Screen {
@@ -47,10 +61,15 @@ protected:
     // Runs events until the current screen is `id`; false when that does not happen.
     static bool waitForScreen(int id);
     static void flushDeletes();
+    // A click where a person would click: on whatever visible widget of the window lies at pos
+    // (QTest itself delivers to the widget it is given, hidden or covered or not).
+    static void clickAt(QWidget* window, const QPoint& pos);
+    static void doubleClickAt(QWidget* window, const QPoint& pos);
 
-    QStringList messages() const { return env.dialogs.messages(); }
+    QStringList messages() const { return dialogs.messages(); }
 
     TestEnvironment env;
+    HookedDialogs dialogs;
     DiscRows rows;
     QString discRoot;
     QString catalogueFile;
