@@ -48,7 +48,6 @@ QVector<OccasionPlan> occasions() {
 }
 
 QVector<StylePlan> styles() {
-    const QStringList newYearAndGraduation = {"NEWYR", "GRAD"};
     return {
         {"1001",
          "Balloons",
