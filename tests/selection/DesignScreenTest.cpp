@@ -102,6 +102,9 @@ protected:
 
     static QRect badgeRect() { return designScreen()->picSelect()->geometry(); }
 
+    // The user closes the current screen's window: No keeps it, Yes ends the program.
+    void expectCloseAsksWhetherToQuit();
+
     void putOnCard(bool photo, QVector<QRect> objects) {
         Model().BeginNewCard();
         if (photo) {
@@ -630,22 +633,29 @@ TEST_F(DesignScreenTest, GivingUpAnOccasionsFramesGoesBackToThePreviousOccasionA
     const QStringList other = addStyles(1, 2, QStringLiteral("Other "));
     openCatalogue();
     QFile::remove(frameFile(other[0], 0));
-    enterForNewCard(0);
-    DesignScreen* screen = designScreen();
-    clickStyle(1);
+    for (const int row : {1, 0}) {
+        SCOPED_TRACE(row);
+        dialogs.asked.clear();
+        enterForNewCard(0);
+        DesignScreen* screen = designScreen();
+        clickStyle(row == 0 ? 2 : row);
+        clickStyle(row);
 
-    QTest::keyClick(screen->ComboOccasions(), Qt::Key_Down);
+        QTest::keyClick(screen->ComboOccasions(), Qt::Key_Down);
 
-    ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(screen->ComboOccasions()->currentIndex(), 0);
-    EXPECT_EQ(Model().dataManager->CurrentOccasionID(), QStringLiteral("O0"));
-    EXPECT_EQ(Model().dataManager->CurrentStyleID(), ids[1]);
-    EXPECT_EQ(screen->selectedStyleRow(), 1);
-    EXPECT_EQ(screen->LabelStyle(0)->text(), QStringLiteral("Style 0"));
-    EXPECT_TRUE(screen->picSelect()->isVisible());
-    EXPECT_EQ(screen->lblPicStyle()->text(), QStringLiteral("Style 1"));
-    EXPECT_EQ(shownPaths(), expectedPaths(ids[1]));
-    EXPECT_TRUE(screen->ComboOccasions()->isEnabled());
+        ASSERT_EQ(dialogs.asked.size(), 1u);
+        EXPECT_EQ(screen->ComboOccasions()->currentIndex(), 0);
+        EXPECT_EQ(Model().dataManager->CurrentOccasionID(), QStringLiteral("O0"));
+        EXPECT_EQ(Model().dataManager->CurrentStyleID(), ids[row]);
+        EXPECT_EQ(screen->selectedStyleRow(), row);
+        EXPECT_EQ(screen->LabelStyle(0)->text(), QStringLiteral("Style 0"));
+        EXPECT_TRUE(screen->picSelect()->isVisible());
+        EXPECT_EQ(screen->lblPicStyle()->text(), QStringLiteral("Style %1").arg(row));
+        EXPECT_EQ(shownPaths(), expectedPaths(ids[row]));
+        EXPECT_TRUE(screen->ComboOccasions()->isEnabled());
+        show(WelcomeScreenId);
+        flushDeletes();
+    }
 }
 
 TEST_F(DesignScreenTest, EscapeCancelAndTheArrowsWaitWhileAStyleIsBeingLoaded) {
@@ -674,4 +684,36 @@ TEST_F(DesignScreenTest, EscapeCancelAndTheArrowsWaitWhileAStyleIsBeingLoaded) {
     EXPECT_FALSE(screen->PictureMoreStyles()->isVisible());
     EXPECT_EQ(screen->selectedStyleRow(), 2);
     EXPECT_EQ(shownPaths(), expectedPaths(ids[2]));
+}
+
+void DesignScreenTest::expectCloseAsksWhetherToQuit() {
+    Screen* screen = Navigator::instance().CurrentScreen;
+    ASSERT_NE(screen, nullptr);
+    dialogs.asked.clear();
+    dialogs.messageAnswers = {7};
+    EXPECT_FALSE(screen->close());
+    EXPECT_TRUE(screen->isVisible());
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text, Texts::at(2004));
+    EXPECT_EQ(dialogs.asked[0].buttons, 52);
+    EXPECT_EQ(ends, 0);
+
+    dialogs.messageAnswers = {6};
+    EXPECT_TRUE(screen->close());
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(DesignScreenTest, ClosingTheOccasionScreenAsksWhetherToQuit) {
+    addOccasions(2);
+    openCatalogue();
+    show(OccasionScreenId);
+    expectCloseAsksWhetherToQuit();
+}
+
+TEST_F(DesignScreenTest, ClosingTheStyleScreenAsksWhetherToQuit) {
+    addOccasions(2);
+    addStyles(0, 2, QStringLiteral("Style "));
+    openCatalogue();
+    enterForNewCard(0);
+    expectCloseAsksWhetherToQuit();
 }
