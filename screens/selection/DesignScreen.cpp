@@ -262,8 +262,7 @@ void DesignScreen::Load() {
     try {
         freezeCover->hide();
         for (QLabel* label : std::as_const(occasionHeadings)) {
-            QFont bold = SelectionFonts::styleLabels(true);
-            label->setFont(bold);
+            label->setFont(SelectionFonts::styleLabels(true));
         }
         occasionHeadings[1]->move(occasionHeadings[1]->x(), Twips::toPixels(stylesHeadingTop));
         occasionHeadings[2]->move(occasionHeadings[2]->x(), 0);
@@ -468,47 +467,63 @@ void DesignScreen::chooseStyleRow(int row) {
     selectedRow = row;
     badge->hide();
 
-    catalogue().setCurrentStyleIndex(row);
-    showSecondPage(StyleListLayout::onSecondPage(row), secondPageTop);
-    HighlightStyle(row);
-
-    if (!reverting) {
-        if (!isLoading()) {
-            FreezeTemplateArea();
+    bool leaving = false;
+    try {
+        catalogue().setCurrentStyleIndex(row);
+        showSecondPage(StyleListLayout::onSecondPage(row), secondPageTop);
+        HighlightStyle(row);
+        if (!reverting) {
+            leaving = !showStyleFrames(previousRow);
         }
-        QStringList shownPaths;
-        for (ImagingView* view : std::as_const(thumbnails)) {
-            shownPaths.append(view->control().BitmapDataPath());
-        }
-        if (!LoadTemplatePictures()) {
-            if (isLoading()) {
-                bugOutTimer->start();
-                choosingStyle = false;
-                setBusy(false);
-                BusyCursorOn();
-                return;
-            }
-            // Given up: the previous style stays chosen, with its own frames.
-            catalogue().setCurrentStyleIndex(previousRow);
-            putThumbnailsBack(shownPaths);
-            if (previousRow >= 0) {
-                showSecondPage(StyleListLayout::onSecondPage(previousRow), secondPageTop);
-                HighlightStyle(previousRow);
-            } else {
-                badge->hide();
-            }
-            selectedRow = previousRow;
-        }
-        if (isVisible()) {
-            showThumbnails();
-            highlight->show();
-            BusyCursorOff();
-        }
+    } catch (...) {
+        // A catalogue fault must not leave the screen refusing every button.
         freezeCover->hide();
+        BusyCursorOff();
+        choosingStyle = false;
+        setBusy(false);
+        comboOccasions->setEnabled(true);
+        throw;
     }
     choosingStyle = false;
     setBusy(false);
-    comboOccasions->setEnabled(true);
+    if (!leaving) {
+        comboOccasions->setEnabled(true);
+    }
+}
+
+bool DesignScreen::showStyleFrames(int previousRow) {
+    if (!isLoading()) {
+        FreezeTemplateArea();
+    }
+    QStringList shownPaths;
+    for (ImagingView* view : std::as_const(thumbnails)) {
+        shownPaths.append(view->control().BitmapDataPath());
+    }
+    if (!LoadTemplatePictures()) {
+        if (isLoading()) {
+            // Nothing to show yet: the screen goes back to the welcome screen.
+            bugOutTimer->start();
+            BusyCursorOn();
+            return false;
+        }
+        // Given up: the previous style stays chosen, with its own frames.
+        catalogue().setCurrentStyleIndex(previousRow);
+        putThumbnailsBack(shownPaths);
+        if (previousRow >= 0) {
+            showSecondPage(StyleListLayout::onSecondPage(previousRow), secondPageTop);
+            HighlightStyle(previousRow);
+        } else {
+            badge->hide();
+        }
+        selectedRow = previousRow;
+    }
+    if (isVisible()) {
+        showThumbnails();
+        highlight->show();
+        BusyCursorOff();
+    }
+    freezeCover->hide();
+    return true;
 }
 
 void DesignScreen::HighlightStyle(int row) {

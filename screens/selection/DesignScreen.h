@@ -77,6 +77,9 @@ private:
     void ClearStyles();
     void styleClicked(int page, int y);
     void chooseStyleRow(int row);
+    // Loads and shows the chosen style's frames; false when the screen must leave because the
+    // user gave them up while it was loading.
+    bool showStyleFrames(int previousRow);
     void HighlightStyle(int row);
     void showSecondPage(bool shown, int topTwips);
     void nextPage();

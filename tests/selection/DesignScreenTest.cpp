@@ -15,6 +15,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -716,4 +718,33 @@ TEST_F(DesignScreenTest, ClosingTheStyleScreenAsksWhetherToQuit) {
     openCatalogue();
     enterForNewCard(0);
     expectCloseAsksWhetherToQuit();
+}
+
+TEST_F(DesignScreenTest, ACatalogueFaultWhileChoosingAStyleIsShownAndTheScreenStillAnswers) {
+    addOccasions(2);
+    addStyles(0, 3, QStringLiteral("Style "));
+    openCatalogue();
+    enterForNewCard(0);
+    {
+        // Another program spoils the catalogue while the screen is open.
+        QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                        QStringLiteral("selection-spoiler"));
+        writer.setDatabaseName(catalogueFile);
+        ASSERT_TRUE(writer.open());
+        ASSERT_TRUE(QSqlQuery(writer).exec(QStringLiteral("drop table \"ScreenTemplates\"")));
+        writer.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("selection-spoiler"));
+    DesignScreen* screen = designScreen();
+
+    clickStyle(2);
+
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_TRUE(dialogs.asked[0].text.contains(QStringLiteral("ScreenTemplates")))
+        << dialogs.asked[0].text.toStdString();
+    EXPECT_FALSE(screen->isBusy());
+    EXPECT_TRUE(screen->ComboOccasions()->isEnabled());
+    EXPECT_FALSE(screen->Picture1()->isVisible());
+    QTest::mouseClick(screen->ImageCancelButton(), Qt::LeftButton);
+    EXPECT_EQ(currentId(), OccasionScreenId);
 }
