@@ -1,9 +1,11 @@
 // Makes the application disc: paints every picture into <disc>/Graphics, copies the fixed
-// content files to the disc's root and writes the catalogue that names the pictures.
+// content files to the disc's root, writes the catalogue that names the pictures and adds the
+// sample photos and cards.
 
 #include "tools/disc-builder/CatalogueWriter.h"
 #include "tools/disc-builder/DiscFolder.h"
 #include "tools/disc-builder/art/DiscArtwork.h"
+#include "tools/disc-builder/samples/SampleCards.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -45,6 +47,9 @@ int main(int argc, char** argv) {
     }
     if (!WriteCatalogue(catalogueFile, rows, &error)) {
         return failed(QStringLiteral("cannot write %1: %2").arg(catalogueFile, error));
+    }
+    if (!WriteSampleCards(discRoot, rows, &error)) {
+        return failed(error);
     }
     return 0;
 }
