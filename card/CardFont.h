@@ -10,8 +10,5 @@ struct CardFont {
     bool Bold = false;
     bool Italic = false;
 
-    // The weight a drawing font takes from the bold flag.
-    int Weight() const { return Bold ? 700 : 400; }
-
     bool operator==(const CardFont&) const = default;
 };

@@ -25,8 +25,6 @@ public:
     Pointer Item(int position) const { return entries[checkedPosition(position)].item; }
     Pointer Item(const QString& key) const { return entries[checkedKey(key)].item; }
 
-    bool Contains(const QString& key) const { return find(key) >= 0; }
-
     // Appends at the end; an empty key leaves the item findable by position only.
     void Append(Pointer item, const QString& key) {
         if (!key.isEmpty() && find(key) >= 0) {

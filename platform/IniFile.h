@@ -28,7 +28,6 @@ public:
     // Everything, as it would be written.
     QString text() const;
 
-    const QString& path() const { return filePath; }
     const QString& errorString() const { return error; }
 
     // Convenience for one read of one section.

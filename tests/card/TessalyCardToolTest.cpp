@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <sys/stat.h>
 
 namespace {
@@ -294,6 +296,23 @@ TEST_F(TessalyCardTool, WrongUseIsRefusedWithTheUsage) {
                                      env.path(QStringLiteral("none.db"))});
     EXPECT_EQ(noCatalogue.exitCode, 1);
     EXPECT_TRUE(noCatalogue.err.contains("no catalogue"));
+}
+
+TEST_F(TessalyCardTool, ACatalogueThatCannotAnswerIsReported) {
+    {
+        QSqlDatabase database =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+        database.setDatabaseName(catalogue);
+        ASSERT_TRUE(database.open());
+        QSqlQuery query(database);
+        ASSERT_TRUE(query.exec(QStringLiteral("ALTER TABLE Styles DROP COLUMN BDAY")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+    const ToolRun result =
+        run({QStringLiteral("check"), env.writeFile(QStringLiteral("ok.ocd"), validHeader)});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(result.err.startsWith("tessaly-card: ")) << result.err.toStdString();
 }
 
 } // namespace

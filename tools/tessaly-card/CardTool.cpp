@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <cstdio>
+#include <exception>
 #include <memory>
 
 namespace {
@@ -129,10 +130,17 @@ int CardTool::Run() {
         settings = std::make_unique<Registry>(options.settings);
         Registry::setCurrent(settings.get());
     }
-    const int result = prepare() ? (options.command == QLatin1String("check")  ? check()
-                                    : options.command == QLatin1String("dump") ? dump()
-                                                                               : resave())
-                                 : exitWrongUse;
+    int result = exitWrongUse;
+    try {
+        if (prepare()) {
+            result = options.command == QLatin1String("check")  ? check()
+                     : options.command == QLatin1String("dump") ? dump()
+                                                                : resave();
+        }
+    } catch (const std::exception& failure) {
+        // A catalogue that cannot answer its queries.
+        complain(QString::fromUtf8(failure.what()));
+    }
     Model().dataManager.reset();
     if (settings) {
         Registry::setCurrent(nullptr);

@@ -37,7 +37,7 @@ struct PhotoSpot {
     qint16 contrast = 0;
 };
 
-struct CardSpec {
+struct SampleCardPlan {
     QString file;
     QString occasionId;
     QString styleId;
@@ -56,7 +56,7 @@ const QColor kGold(255, 215, 90);
 const QColor kPurple(90, 30, 120);
 const QColor kRust(150, 60, 20);
 
-QVector<CardSpec> cardSpecs() {
+QVector<SampleCardPlan> sampleCardPlans() {
     return {
         {QStringLiteral("Happy Birthday Grandma.ocd"),
          QStringLiteral("BDAY"),
@@ -318,40 +318,40 @@ public:
         return true;
     }
 
-    bool write(const CardSpec& spec, QString* error) {
+    bool write(const SampleCardPlan& plan, QString* error) {
         CardSelection selection;
         QString framePath;
-        if (!select(spec, &selection, &framePath)) {
+        if (!select(plan, &selection, &framePath)) {
             *error =
-                spec.file + QStringLiteral(": the catalogue lacks its occasion, style or frame");
+                plan.file + QStringLiteral(": the catalogue lacks its occasion, style or frame");
             return false;
         }
         PhotoManager photo;
-        if (spec.photo) {
+        if (plan.photo) {
             const QRect hole =
                 holeOf(catalogueToFile(root, framePath.chopped(5) + QStringLiteral("t.bmp")));
             if (hole.isEmpty()) {
-                *error = spec.file + QStringLiteral(": its frame has no photo hole");
+                *error = plan.file + QStringLiteral(": its frame has no photo hole");
                 return false;
             }
             const QString file = QDir(root).absoluteFilePath(
-                QStringLiteral("SamplePictures/") + SamplePhotos::fileName(spec.photo->scene));
+                QStringLiteral("SamplePictures/") + SamplePhotos::fileName(plan.photo->scene));
             photo.UseNewPhoto(QDir::toNativeSeparators(file));
-            photo.ZoomFactor = spec.photo->zoom;
-            photo.Brightness = spec.photo->brightness;
-            photo.Contrast = spec.photo->contrast;
-            centrePhoto(photo, SamplePhotos::cameraSize(spec.photo->scene), hole);
+            photo.ZoomFactor = plan.photo->zoom;
+            photo.Brightness = plan.photo->brightness;
+            photo.Contrast = plan.photo->contrast;
+            centrePhoto(photo, SamplePhotos::cameraSize(plan.photo->scene), hole);
         }
         PictureObjects objects;
         qint16 index = 1;
-        for (const ArtSpot& spot : spec.art) {
+        for (const ArtSpot& spot : plan.art) {
             if (!addArt(objects, index, spot)) {
-                *error = spec.file + QStringLiteral(": no clip art of style ") + spot.styleId;
+                *error = plan.file + QStringLiteral(": no clip art of style ") + spot.styleId;
                 return false;
             }
             ++index;
         }
-        for (const TextSpot& spot : spec.texts) {
+        for (const TextSpot& spot : plan.texts) {
             auto object = MakeTextObject(spot.text);
             object->Index = index++;
             object->Left = spot.text.align == 0   ? spot.x
@@ -360,7 +360,7 @@ public:
             object->Top = spot.top;
             objects.AddClass(object);
         }
-        const QString file = root + QStringLiteral("/SamplePictureCards/") + spec.file;
+        const QString file = root + QStringLiteral("/SamplePictureCards/") + plan.file;
         QString writeError;
         if (!WriteCardFile(file, selection, photo, objects, graphicsPath(), &writeError)) {
             *error = QStringLiteral("cannot write ") + file + QStringLiteral(": ") + writeError;
@@ -372,25 +372,25 @@ public:
 private:
     QString graphicsPath() const { return root + QStringLiteral("\\Graphics"); }
 
-    bool select(const CardSpec& spec, CardSelection* selection, QString* framePath) const {
+    bool select(const SampleCardPlan& plan, CardSelection* selection, QString* framePath) const {
         for (const OccasionRow& occasion : rows.occasions) {
-            if (occasion.id == spec.occasionId) {
+            if (occasion.id == plan.occasionId) {
                 selection->occasionName = occasion.name;
                 selection->occasionID = occasion.id;
             }
         }
         for (const StyleRow& style : rows.styles) {
-            if (style.id == spec.styleId && style.occasionIds.contains(spec.occasionId)) {
+            if (style.id == plan.styleId && style.occasionIds.contains(plan.occasionId)) {
                 selection->styleName = style.name;
                 selection->styleID = style.id;
             }
         }
         int position = 0;
         for (const FrameRow& frame : rows.frames) {
-            if (frame.styleId != spec.styleId) {
+            if (frame.styleId != plan.styleId) {
                 continue;
             }
-            if (frame.id.startsWith(spec.layoutCode)) {
+            if (frame.id.startsWith(plan.layoutCode)) {
                 selection->templateNumber = QString::number(position);
                 *framePath = frame.path;
                 break;
@@ -436,8 +436,8 @@ bool WriteSampleCards(const QString& discRoot, const DiscRows& rows, QString* er
         *error = QStringLiteral("cannot make ") + folder;
         return false;
     }
-    for (const CardSpec& spec : cardSpecs()) {
-        if (!writer.write(spec, error)) {
+    for (const SampleCardPlan& plan : sampleCardPlans()) {
+        if (!writer.write(plan, error)) {
             return false;
         }
     }
