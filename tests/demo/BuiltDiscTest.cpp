@@ -1,9 +1,14 @@
+#include "app/AppState.h"
+#include "card/AppModel.h"
 #include "tests/common/TestSupport.h"
+#include "tools/demo/DemoDisc.h"
+#include "tools/demo/SampleCardReader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +48,35 @@ TEST(BuiltDisc, HoldsTheDemonstrationWhereTheWelcomeScreenStartsIt) {
     const QFileInfo program(demonstration());
     ASSERT_TRUE(program.isFile());
     EXPECT_TRUE(program.isExecutable());
+}
+
+TEST(BuiltDisc, EverySampleCardIsShown) {
+    TestEnvironment env;
+    const QString disc = BuiltDiscFolder();
+    const QStringList cards = SampleCardReader::files(disc);
+    const QVector<SampleShot> shots =
+        DemoDisc::loadShots(disc, DemoDisc::catalogueFor(disc, QString()));
+    Model().dataManager.reset();
+    App().ApplicationDrive.clear();
+    App().CurrentCardFile.clear();
+    ASSERT_FALSE(cards.isEmpty());
+    ASSERT_EQ(shots.size(), cards.size());
+    bool photo = false;
+    for (const SampleShot& shot : shots) {
+        SCOPED_TRACE(shot.occasionName.toStdString());
+        ASSERT_FALSE(shot.picture.isNull());
+        // A drawn card has more than a handful of colours.
+        QSet<QRgb> colours;
+        for (int y = 0; y < shot.picture.height(); y += 4) {
+            for (int x = 0; x < shot.picture.width(); x += 4) {
+                colours.insert(shot.picture.pixel(x, y));
+            }
+        }
+        EXPECT_GT(colours.size(), 50);
+        photo = photo || shot.features.photo;
+    }
+    EXPECT_TRUE(photo);
+    EXPECT_EQ(SlideDeck::build(shots).size(), shots.size() + 2);
 }
 
 TEST(BuiltDisc, TheDemonstrationEndsByItselfAfterItsLastSlide) {
