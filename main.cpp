@@ -4,6 +4,7 @@
 #include "app/shell/StandInScreen.h"
 #include "app/shell/Startup.h"
 #include "app/welcome/WelcomeScreen.h"
+#include "card/AppModel.h"
 #include "platform/Registry.h"
 #include "platform/SingleInstance.h"
 #include "screens/selection/DesignScreen.h"
@@ -51,5 +52,8 @@ int main(int argc, char** argv) {
     if (!Startup::Run(arguments, instance)) {
         return 0;
     }
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    // The catalogue's database connection must close while the application still exists.
+    Model().dataManager.reset();
+    return result;
 }

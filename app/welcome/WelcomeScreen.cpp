@@ -10,6 +10,7 @@
 #include "app/welcome/WelcomeArt.h"
 #include "card/CardReader.h"
 #include "card/FileSaveDialog.h"
+#include "catalogue/DataManager.h"
 #include "platform/Dialogs.h"
 #include "platform/ProcessRunner.h"
 
@@ -187,15 +188,18 @@ void WelcomeScreen::seeWhatYouCanDoClicked() {
     PicturePleaseWait->move(Twips::point(2670, pleaseWaitTop));
     PicturePleaseWait->raise();
     repaint();
-    WaitForProcessToEnd(App().ApplicationDrive + QStringLiteral("/What you can do/vimble"));
+    // The demonstration reads the same disc and catalogue as the program.
+    WaitForProcessToEnd(App().ApplicationDrive + QStringLiteral("/What you can do/vimble"),
+                        {QStringLiteral("--disc"), App().ApplicationDrive,
+                         QStringLiteral("--catalogue"), DataManager::DefaultCatalogueFile()});
     Timer1.start();
     activateWindow();
     setFocus();
     setBusy(false);
 }
 
-void WelcomeScreen::WaitForProcessToEnd(const QString& command) {
-    if (!ProcessRunner::runAndWait(command)) {
+void WelcomeScreen::WaitForProcessToEnd(const QString& command, const QStringList& arguments) {
+    if (!ProcessRunner::runAndWait(command, arguments)) {
         Dialogs::current().messageBox(Texts::at(1409) +
                                           QStringLiteral(" Utilities:WaitForProcessToEnd"),
                                       0, QStringLiteral("System Error"));

@@ -19,7 +19,7 @@ public:
     void setLoadProblems(int code) { miLoadProblems = code; }
 
     // Starts a program and blocks until it has ended.
-    static void WaitForProcessToEnd(const QString& command);
+    static void WaitForProcessToEnd(const QString& command, const QStringList& arguments = {});
 
     PictureButton* CreateNewCard;
     PictureButton* OpenCard;
