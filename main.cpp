@@ -5,6 +5,7 @@
 #include "app/shell/Startup.h"
 #include "app/welcome/WelcomeScreen.h"
 #include "card/AppModel.h"
+#include "editor/CreationScreen.h"
 #include "platform/Registry.h"
 #include "platform/SingleInstance.h"
 #include "screens/selection/DesignScreen.h"
@@ -19,10 +20,7 @@ void registerScreens(Navigator& navigator) {
     navigator.registerScreen(WelcomeScreenId, [] { return new WelcomeScreen; });
     navigator.registerScreen(OccasionScreenId, [] { return new OccasionScreen; });
     navigator.registerScreen(DesignScreenId, [] { return new DesignScreen; });
-    navigator.registerScreen(CreationScreenId, [] {
-        return new StandInScreen(CreationScreenId, 101,
-                                 {{608, PrintIntroScreenId}, {1005, WelcomeScreenId}}, 0);
-    });
+    navigator.registerScreen(CreationScreenId, [] { return new CreationScreen; });
     navigator.registerScreen(PrintIntroScreenId, [] {
         return new StandInScreen(PrintIntroScreenId, 608,
                                  {{714, PrintWizardId}, {101, CreationScreenId}}, CreationScreenId);

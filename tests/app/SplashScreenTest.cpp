@@ -2,6 +2,7 @@
 #include "app/AppState.h"
 #include "app/shell/Navigator.h"
 #include "app/shell/Twips.h"
+#include "card/AppModel.h"
 #include "tests/common/TestSupport.h"
 
 #include <QLabel>
@@ -37,6 +38,7 @@ protected:
     }
     void TearDown() override {
         Navigator::instance().reset();
+        Model().dataManager.reset();
         App() = saved;
     }
 
@@ -81,4 +83,18 @@ TEST_F(SplashScreenTest, InvalidCommandLineCardLeadsToTheWelcomeScreenWithItsPro
     ASSERT_EQ(current->screenId(), WelcomeScreenId);
     EXPECT_EQ(current->property("miLoadProblems").toInt(), 3);
     EXPECT_EQ(editorLoads, 0);
+}
+
+TEST_F(SplashScreenTest, ValidCommandLineCardOpensInTheEditor) {
+    App().ApplicationDrive = BuiltDiscFolder();
+    Model().dataManager = std::make_unique<DataManager>(
+        QStringLiteral(TESSALY_BIN_DIR "/Tessaly.db"), BuiltDiscFolder());
+    App().CurrentCardFile = BuiltDiscFolder() + QStringLiteral("/SamplePictureCards/Best Dad.ocd");
+    SplashScreen* splash = show();
+    QTest::mouseClick(splash, Qt::LeftButton);
+    Screen* current = Navigator::instance().CurrentScreen;
+    ASSERT_EQ(current->screenId(), CreationScreenId);
+    EXPECT_TRUE(current->property("GetPhotoStuffFromFile").toBool());
+    EXPECT_GT(Model().pictureObjects->Count(), 0);
+    EXPECT_EQ(welcomeLoads, 0);
 }

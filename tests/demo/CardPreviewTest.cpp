@@ -1,5 +1,6 @@
-#include "tools/demo/CardPreview.h"
+#include "card/CardPreview.h"
 #include "tests/demo/DemoFixture.h"
+#include "tools/demo/SampleCard.h"
 
 #include <string>
 
@@ -24,7 +25,7 @@ protected:
 };
 
 TEST_F(CardPreviewTest, ThePhotoCoversTheHoleCentredAndStaysInsideIt) {
-    const QImage picture = CardPreview::render(card);
+    const QImage picture = CardPreview::render(card.templatePath, card.photo, *card.objects);
     ASSERT_EQ(picture.size(), QSize(100, 50));
     // Scaled by 0.75 to 60 x 30 and centred on the hole: red left of the centre, blue right.
     EXPECT_EQ(at(picture, 20, 25), QColor(Qt::red));
@@ -45,7 +46,7 @@ class CardPreviewTurn : public CardPreviewTest, public ::testing::WithParamInter
 
 TEST_P(CardPreviewTurn, TurnsThePhotoClockwise) {
     card.photo.RotationFactor = static_cast<qint16>(GetParam().degrees);
-    const QImage picture = CardPreview::render(card);
+    const QImage picture = CardPreview::render(card.templatePath, card.photo, *card.objects);
     EXPECT_EQ(at(picture, GetParam().red.x(), GetParam().red.y()), QColor(Qt::red));
     EXPECT_EQ(at(picture, GetParam().blue.x(), GetParam().blue.y()), QColor(Qt::blue));
 }
@@ -61,23 +62,25 @@ INSTANTIATE_TEST_SUITE_P(CardPreview, CardPreviewTurn,
 
 TEST_F(CardPreviewTest, WithoutAPhotoTheFramesOwnPictureShows) {
     card.photo.PhotoInProcess.clear();
-    EXPECT_EQ(at(CardPreview::render(card), 30, 25), frameColour);
+    EXPECT_EQ(at(CardPreview::render(card.templatePath, card.photo, *card.objects), 30, 25),
+              frameColour);
     card.photo.PhotoInProcess = env.path(QStringLiteral("gone.png"));
-    EXPECT_EQ(at(CardPreview::render(card), 30, 25), frameColour);
+    EXPECT_EQ(at(CardPreview::render(card.templatePath, card.photo, *card.objects), 30, 25),
+              frameColour);
 }
 
 TEST_F(CardPreviewTest, ClipArtIsStretchedToItsPlaceWithItsWhiteLeftOut) {
     addArt(*card.objects, 1, env.path(QStringLiteral("Graphics\\cakes.bmp")));
-    const QImage picture = CardPreview::render(card);
+    const QImage picture = CardPreview::render(card.templatePath, card.photo, *card.objects);
     EXPECT_EQ(at(picture, artInside.center().x(), artInside.center().y()), QColor(Qt::blue));
     EXPECT_EQ(at(picture, artPlace.left() + 1, artPlace.top() + 1), frameColour);
     EXPECT_EQ(at(picture, artPlace.right() - 1, artPlace.bottom() - 1), frameColour);
 }
 
 TEST_F(CardPreviewTest, TextIsDrawnInItsColourWhereItStands) {
-    const QImage before = CardPreview::render(card);
+    const QImage before = CardPreview::render(card.templatePath, card.photo, *card.objects);
     addText(*card.objects, 1);
-    const QImage picture = CardPreview::render(card);
+    const QImage picture = CardPreview::render(card.templatePath, card.photo, *card.objects);
     EXPECT_FALSE(hasRed(before, QRect(60, 30, 32, 18)));
     EXPECT_TRUE(hasRed(picture, QRect(60, 30, 32, 18)));
     EXPECT_FALSE(hasRed(picture, QRect(0, 0, 58, 9)));
@@ -85,7 +88,7 @@ TEST_F(CardPreviewTest, TextIsDrawnInItsColourWhereItStands) {
 
 TEST_F(CardPreviewTest, ACardWhoseFrameIsMissingGivesNoPicture) {
     card.templatePath = env.path(QStringLiteral("Graphics/missings.bmp"));
-    EXPECT_TRUE(CardPreview::render(card).isNull());
+    EXPECT_TRUE(CardPreview::render(card.templatePath, card.photo, *card.objects).isNull());
 }
 
 TEST(CardPreview, TheMaskSitsBesideTheFramePicture) {

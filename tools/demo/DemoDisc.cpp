@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "card/AppModel.h"
-#include "tools/demo/CardPreview.h"
+#include "card/CardPreview.h"
 #include "tools/demo/SampleCardReader.h"
 
 #include <QDir>
@@ -30,7 +30,8 @@ QVector<SampleShot> DemoDisc::loadShots(const QString& discFolder, const QString
     Model().dataManager = std::make_unique<DataManager>(catalogueFile, discFolder);
     for (const QString& file : SampleCardReader::files(discFolder)) {
         const std::optional<SampleCard> card = SampleCardReader::read(file);
-        const QImage picture = card ? CardPreview::render(*card) : QImage();
+        const QImage picture =
+            card ? CardPreview::render(card->templatePath, card->photo, *card->objects) : QImage();
         if (picture.isNull()) {
             std::fprintf(stderr, "vimble: cannot show %s\n", qUtf8Printable(file));
             continue;

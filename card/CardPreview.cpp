@@ -1,4 +1,4 @@
-#include "tools/demo/CardPreview.h"
+#include "card/CardPreview.h"
 
 #include "app/AppState.h"
 #include "app/Media.h"
@@ -160,17 +160,18 @@ QString CardPreview::maskPathOf(const QString& templatePath) {
     return path.left(path.size() - 5) + QStringLiteral("t.bmp");
 }
 
-QImage CardPreview::render(const SampleCard& card) {
-    const QImage frame(NativePath(card.templatePath));
+QImage CardPreview::render(const QString& templatePath, const PhotoManager& photo,
+                           const PictureObjects& objects) {
+    const QImage frame(NativePath(templatePath));
     if (frame.isNull()) {
         return {};
     }
     QImage picture = frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    drawPhoto(picture, card.photo, card.templatePath);
+    drawPhoto(picture, photo, templatePath);
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
-    for (const PictureObjects::Pointer& object : *card.objects) {
+    for (const PictureObjects::Pointer& object : objects) {
         if (object->PictureType == PictureObject::ArtObject) {
             drawArt(painter, *object);
         } else if (object->PictureType == PictureObject::TextObject) {

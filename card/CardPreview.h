@@ -1,6 +1,7 @@
 #pragma once
 
-#include "tools/demo/SampleCard.h"
+#include "card/PhotoManager.h"
+#include "card/PictureObjects.h"
 
 #include <QImage>
 #include <QString>
@@ -11,7 +12,8 @@
 class CardPreview {
 public:
     // Null when the frame's picture cannot be read.
-    static QImage render(const SampleCard& card);
+    static QImage render(const QString& templatePath, const PhotoManager& photo,
+                         const PictureObjects& objects);
 
     // The frame's screen mask: the picture's path with its last five characters ("s.bmp")
     // replaced by "t.bmp".
