@@ -25,5 +25,5 @@ bool ProcessRunner::runAndWait(const QString& program, const QStringList& argume
     if (!ended) {
         waiting.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    return ended && process.exitStatus() == QProcess::NormalExit;
+    return ended;
 }

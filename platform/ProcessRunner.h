@@ -7,6 +7,6 @@
 // but take no input from the user.
 class ProcessRunner {
 public:
-    // False when the program could not be started or did not end normally.
+    // False when the program could not be started or waited for; how it ended does not matter.
     static bool runAndWait(const QString& program, const QStringList& arguments = {});
 };
