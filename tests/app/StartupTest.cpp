@@ -2,6 +2,7 @@
 #include "app/AppState.h"
 #include "tests/common/TestSupport.h"
 
+#include <QFontInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -107,4 +108,24 @@ TEST(Startup, SecondStartActivatesTheFirstAndEnds) {
 
     first.kill();
     first.waitForFinished(10000);
+}
+
+TEST(Startup, DesignFontsDrawWithInstalledFreeFonts) {
+    AppStateGuard guard;
+    Startup::LoadFontFamilies();
+    EXPECT_FALSE(App().FontFamilies.isEmpty());
+    EXPECT_EQ(App().FontFamilies.removeDuplicates(), 0);
+    Startup::InstallFonts();
+    const struct {
+        const char* design;
+        const char* drawnWith;
+    } cases[] = {{"Comic Sans MS", "Comic Neue"},
+                 {"Arial", "Liberation Sans"},
+                 {"MS Sans Serif", "Liberation Sans"},
+                 {"Times New Roman", "Liberation Serif"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(c.design))).family(),
+                  QString::fromLatin1(c.drawnWith))
+            << c.design;
+    }
 }
