@@ -1,6 +1,7 @@
 #include "catalogue/DataManager.h"
 
 #include "app/AppState.h"
+#include "catalogue/SqlNames.h"
 #include "platform/Dialogs.h"
 
 #include <QAtomicInt>
@@ -34,24 +35,6 @@ QString trimBlanks(const QString& text) {
         --end;
     }
     return text.mid(start, end - start);
-}
-
-// An identifier in double quotes, so that no catalogue value can end it early.
-QString quoted(const QString& identifier) {
-    QString escaped = identifier;
-    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-// SQLite compares column names without regard to ASCII letter case only.
-QString asciiFolded(const QString& text) {
-    QString folded = text;
-    for (QChar& c : folded) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) {
-            c = QChar(c.unicode() + ('a' - 'A'));
-        }
-    }
-    return folded;
 }
 
 QString uniqueConnectionName() {
@@ -139,7 +122,7 @@ QStringList DataManager::Private::foldedColumns(const QString& table) const {
     QStringList columns;
     const QSqlRecord record = database.record(table);
     for (int i = 0; i < record.count(); ++i) {
-        columns.append(asciiFolded(record.fieldName(i)));
+        columns.append(SqlNames::asciiFolded(record.fieldName(i)));
     }
     return columns;
 }
@@ -164,11 +147,11 @@ QSqlQuery DataManager::Private::run(const QString& sql, const QVariantList& valu
 QString DataManager::Private::occasionColumn(const QStringList& columns,
                                              const QString& table) const {
     const QString id = occasion.id;
-    if (!columns.contains(asciiFolded(id))) {
+    if (!columns.contains(SqlNames::asciiFolded(id))) {
         throw CatalogueError(
             QStringLiteral("no such column in %1: %2").arg(table, id).toStdString());
     }
-    return quoted(id);
+    return SqlNames::quoted(id);
 }
 
 void DataManager::Private::clearOccasion() {

@@ -1,22 +1,12 @@
 #include "app/shell/SplashPicture.h"
 
+#include "app/shell/Ornaments.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
 
 namespace {
-
-void drawHeart(QPainter& painter, QPointF centre, double size, const QColor& colour) {
-    QPainterPath heart;
-    const double s = size / 2;
-    heart.moveTo(centre.x(), centre.y() + s);
-    heart.cubicTo(centre.x() - s * 1.6, centre.y() - s * 0.2, centre.x() - s * 0.7,
-                  centre.y() - s * 1.3, centre.x(), centre.y() - s * 0.45);
-    heart.cubicTo(centre.x() + s * 0.7, centre.y() - s * 1.3, centre.x() + s * 1.6,
-                  centre.y() - s * 0.2, centre.x(), centre.y() + s);
-    painter.setBrush(colour);
-    painter.drawPath(heart);
-}
 
 void drawBalloon(QPainter& painter, QPointF centre, double radius, const QColor& colour) {
     QRadialGradient shine(centre - QPointF(radius * 0.35, radius * 0.45), radius * 1.4);
@@ -40,20 +30,6 @@ void drawBalloon(QPainter& painter, QPointF centre, double radius, const QColor&
     string.cubicTo(bottom + QPointF(-radius * 0.3, radius * 0.8),
                    bottom + QPointF(radius * 0.3, radius * 1.2), bottom + QPointF(0, radius * 1.9));
     painter.drawPath(string);
-}
-
-void drawStar(QPainter& painter, QPointF centre, double radius, const QColor& colour) {
-    QPainterPath star;
-    for (int i = 0; i < 10; ++i) {
-        const double r = i % 2 == 0 ? radius : radius * 0.45;
-        const double angle = -M_PI / 2 + i * M_PI / 5;
-        const QPointF p = centre + QPointF(r * std::cos(angle), r * std::sin(angle));
-        i == 0 ? star.moveTo(p) : star.lineTo(p);
-    }
-    star.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPath(star);
 }
 
 } // namespace
@@ -90,9 +66,12 @@ QPixmap SplashPicture::picture(const QSize& size) {
     drawBalloon(painter, QPointF(w * 0.22, h * 0.20), h * 0.08, QColor(0xFF, 0xC1, 0x3D));
     drawBalloon(painter, QPointF(w * 0.86, h * 0.24), h * 0.09, QColor(0x11, 0x8A, 0xB2));
     drawBalloon(painter, QPointF(w * 0.78, h * 0.17), h * 0.07, QColor(0x06, 0xD6, 0xA0));
-    drawStar(painter, QPointF(w * 0.5, h * 0.12), h * 0.05, QColor(0xFF, 0xE0, 0x7A));
-    drawStar(painter, QPointF(w * 0.35, h * 0.08), h * 0.025, QColor(0xFF, 0xF3, 0xC4));
-    drawStar(painter, QPointF(w * 0.66, h * 0.09), h * 0.03, QColor(0xFF, 0xF3, 0xC4));
+    Ornaments::drawStar(painter, QPointF(w * 0.5, h * 0.12), h * 0.05, 5, 0.45,
+                        QColor(0xFF, 0xE0, 0x7A));
+    Ornaments::drawStar(painter, QPointF(w * 0.35, h * 0.08), h * 0.025, 5, 0.45,
+                        QColor(0xFF, 0xF3, 0xC4));
+    Ornaments::drawStar(painter, QPointF(w * 0.66, h * 0.09), h * 0.03, 5, 0.45,
+                        QColor(0xFF, 0xF3, 0xC4));
 
     // A picture card, leaning slightly, in the middle.
     painter.save();
@@ -114,12 +93,14 @@ QPixmap SplashPicture::picture(const QSize& size) {
     painter.drawEllipse(
         QPointF(hole.center().x() + hole.width() * 0.15, hole.top() + hole.height() * 0.3),
         hole.width() * 0.1, hole.width() * 0.1);
-    drawHeart(painter,
-              QPointF(card.right() - card.width() * 0.2, card.center().y() - card.height() * 0.12),
-              card.height() * 0.32, QColor(0xE8, 0x3E, 0x6C));
-    drawHeart(painter,
-              QPointF(card.right() - card.width() * 0.12, card.center().y() + card.height() * 0.22),
-              card.height() * 0.16, QColor(0xFF, 0x8F, 0xAB));
+    Ornaments::drawHeart(
+        painter,
+        QPointF(card.right() - card.width() * 0.2, card.center().y() - card.height() * 0.12),
+        card.height() * 0.32, QColor(0xE8, 0x3E, 0x6C));
+    Ornaments::drawHeart(
+        painter,
+        QPointF(card.right() - card.width() * 0.12, card.center().y() + card.height() * 0.22),
+        card.height() * 0.16, QColor(0xFF, 0x8F, 0xAB));
     painter.restore();
 
     // The program's name.

@@ -1,5 +1,7 @@
 #include "app/welcome/WelcomeArt.h"
 
+#include "app/shell/Ornaments.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
@@ -44,31 +46,8 @@ QRectF drawTile(QPainter& painter, const QSize& size, bool pressed, const QColor
     return tile;
 }
 
-void drawHeart(QPainter& painter, QPointF centre, double size, const QColor& colour) {
-    const double s = size / 2;
-    QPainterPath heart;
-    heart.moveTo(centre.x(), centre.y() + s);
-    heart.cubicTo(centre.x() - s * 1.6, centre.y() - s * 0.2, centre.x() - s * 0.7,
-                  centre.y() - s * 1.3, centre.x(), centre.y() - s * 0.45);
-    heart.cubicTo(centre.x() + s * 0.7, centre.y() - s * 1.3, centre.x() + s * 1.6,
-                  centre.y() - s * 0.2, centre.x(), centre.y() + s);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPath(heart);
-}
-
 void drawSparkle(QPainter& painter, QPointF centre, double radius, const QColor& colour) {
-    QPainterPath star;
-    for (int i = 0; i < 8; ++i) {
-        const double r = i % 2 == 0 ? radius : radius * 0.3;
-        const double angle = -M_PI / 2 + i * M_PI / 4;
-        const QPointF p = centre + QPointF(r * std::cos(angle), r * std::sin(angle));
-        i == 0 ? star.moveTo(p) : star.lineTo(p);
-    }
-    star.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPath(star);
+    Ornaments::drawStar(painter, centre, radius, 4, 0.3, colour);
 }
 
 // A small card with a photo hole and a heart.
@@ -88,8 +67,8 @@ void drawCard(QPainter& painter, const QRectF& card, double angle) {
     painter.drawEllipse(QRectF(local.left() + local.width() * 0.08,
                                local.top() + local.height() * 0.14, local.width() * 0.5,
                                local.height() * 0.72));
-    drawHeart(painter, QPointF(local.right() - local.width() * 0.2, local.center().y()),
-              local.height() * 0.34, rose);
+    Ornaments::drawHeart(painter, QPointF(local.right() - local.width() * 0.2, local.center().y()),
+                         local.height() * 0.34, rose);
     painter.restore();
 }
 

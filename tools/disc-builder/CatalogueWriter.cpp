@@ -1,5 +1,7 @@
 #include "tools/disc-builder/CatalogueWriter.h"
 
+#include "catalogue/SqlNames.h"
+
 #include <QAtomicInt>
 #include <QFile>
 #include <QSet>
@@ -14,34 +16,17 @@ namespace {
 const QStringList fixedColumns = {QStringLiteral("StyleID"), QStringLiteral("Style"),
                                   QStringLiteral("Visible")};
 
-QString quoted(const QString& identifier) {
-    QString escaped = identifier;
-    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-// SQLite compares column names without regard to ASCII letter case only.
-QString asciiFolded(const QString& text) {
-    QString folded = text;
-    for (QChar& c : folded) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) {
-            c = QChar(c.unicode() + ('a' - 'A'));
-        }
-    }
-    return folded;
-}
-
 QString checkOccasionIds(const DiscRows& rows) {
     QSet<QString> seen;
     for (const QString& column : fixedColumns) {
-        seen.insert(asciiFolded(column));
+        seen.insert(SqlNames::asciiFolded(column));
     }
     seen.insert(QStringLiteral("stem"));
     for (const OccasionRow& occasion : rows.occasions) {
         if (occasion.id.isEmpty() || occasion.id.contains(QChar(0))) {
             return QStringLiteral("Occasion \"%1\" has no usable ID.").arg(occasion.name);
         }
-        const QString folded = asciiFolded(occasion.id);
+        const QString folded = SqlNames::asciiFolded(occasion.id);
         if (seen.contains(folded)) {
             return QStringLiteral("Occasion ID \"%1\" is used twice or names a fixed column.")
                 .arg(occasion.id);
@@ -93,7 +78,7 @@ struct Writer {
         }
         QSqlQuery query(database);
         if (!query.prepare(QStringLiteral("insert into %1 values (%2)")
-                               .arg(quoted(table), marks.join(QLatin1Char(','))))) {
+                               .arg(SqlNames::quoted(table), marks.join(QLatin1Char(','))))) {
             error = query.lastError().text();
             return false;
         }
@@ -122,7 +107,7 @@ bool writeTables(Writer& writer, const DiscRows& rows) {
     QString occasionColumns;
     for (const OccasionRow& occasion : rows.occasions) {
         occasionColumns +=
-            QStringLiteral(", %1 INTEGER NOT NULL DEFAULT 0").arg(quoted(occasion.id));
+            QStringLiteral(", %1 INTEGER NOT NULL DEFAULT 0").arg(SqlNames::quoted(occasion.id));
     }
     const int occasionCount = static_cast<int>(rows.occasions.size());
     if (!writer.exec(QStringLiteral("create table \"Occasions\" (\"OccasionKey\" INTEGER PRIMARY "
