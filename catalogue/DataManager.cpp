@@ -180,7 +180,7 @@ DataManager::~DataManager() {
 }
 
 QString DataManager::DefaultCatalogueFile() {
-    const QString overridden = qEnvironmentVariable("TESSALY_CATALOGUE");
+    QString overridden = qEnvironmentVariable("TESSALY_CATALOGUE");
     if (!overridden.isEmpty()) {
         return overridden;
     }

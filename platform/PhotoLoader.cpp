@@ -10,7 +10,7 @@
 namespace {
 
 constexpr qint64 bytesPerPixel = 4;
-constexpr qint64 megabyte = 1024 * 1024;
+constexpr qint64 megabyte = qint64(1024) * 1024;
 
 int codeOfFormatName(const QByteArray& name) {
     if (name.isEmpty()) {

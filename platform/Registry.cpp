@@ -120,7 +120,7 @@ template <typename Edit> bool change(const QString& path, const QStringList& key
 Registry::Registry(QString filePath) : path(std::move(filePath)) {}
 
 QString Registry::defaultPath() {
-    const QString overridden = qEnvironmentVariable("TESSALY_REGISTRY");
+    QString overridden = qEnvironmentVariable("TESSALY_REGISTRY");
     if (!overridden.isEmpty()) {
         return overridden;
     }
@@ -159,7 +159,7 @@ std::optional<QString> Registry::value(const QStringList& keyPath, const QString
     if (!key) {
         return std::nullopt;
     }
-    for (const QJsonValue& entry : key->value(valuesField).toArray()) {
+    for (const QJsonValueRef& entry : key->value(valuesField).toArray()) {
         const QJsonArray pair = entry.toArray();
         if (pair.size() == 2 && pair[0].toString() == name && pair[1].isString()) {
             return pair[1].toString();
@@ -178,7 +178,7 @@ QStringList Registry::valueNames(const QStringList& keyPath) const {
     if (!key) {
         return names;
     }
-    for (const QJsonValue& entry : key->value(valuesField).toArray()) {
+    for (const QJsonValueRef& entry : key->value(valuesField).toArray()) {
         names.append(entry.toArray().at(0).toString());
     }
     return names;

@@ -26,7 +26,7 @@ SingleInstance::SingleInstance(QString instanceName) : name(std::move(instanceNa
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultName() {
-    const QString overridden = qEnvironmentVariable("TESSALY_INSTANCE_NAME");
+    QString overridden = qEnvironmentVariable("TESSALY_INSTANCE_NAME");
     if (!overridden.isEmpty()) {
         return overridden;
     }

@@ -14,8 +14,8 @@ Navigator& Navigator::instance() {
     return navigator;
 }
 
-void Navigator::registerScreen(int id, Factory factory) {
-    factories.insert(id, std::move(factory));
+void Navigator::registerScreen(int id, const Factory& factory) {
+    factories.insert(id, factory);
 }
 
 Screen* Navigator::screen(int id) {

@@ -30,7 +30,7 @@ public:
 
     static Navigator& instance();
 
-    void registerScreen(int id, Factory factory);
+    void registerScreen(int id, const Factory& factory);
     // The screen of that id, made (not loaded) when it does not exist yet; null without factory.
     Screen* screen(int id);
 
